@@ -1,0 +1,159 @@
+#include "platform/win32/Forms.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "common/Errors.h"
+#include "common/Text.h"
+#include "platform/win32/Handle.h"
+
+namespace wf::win {
+
+DialogForm::DialogForm(Forms& forms, int templateId) : forms_(forms), templateId_(templateId) {}
+
+DialogForm::~DialogForm() {
+    if (hwnd_) {
+        // Destroyed without Unload (program end): detach first so the window
+        // procedure never sees a dead object.
+        SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+        HWND h = hwnd_;
+        hwnd_ = nullptr;
+        forms_.Removed(this);
+        DestroyWindow(h);
+    }
+}
+
+bool DialogForm::Create() {
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), nullptr, DialogProc,
+                              reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void DialogForm::Show() {
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    SetForegroundWindow(hwnd_);
+}
+
+void DialogForm::Unload() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+std::u16string DialogForm::Text(int id) const {
+    HWND h = Item(id);
+    std::u16string s(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, u'\0');
+    s.resize(static_cast<size_t>(GetWindowTextW(h, reinterpret_cast<wchar_t*>(s.data()), static_cast<int>(s.size()))));
+    return s;
+}
+
+void DialogForm::SetText(int id, std::u16string_view text) {
+    const std::u16string s(text);
+    SetDlgItemTextW(hwnd_, id, W(s));
+}
+
+INT_PTR CALLBACK DialogForm::DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<DialogForm*>(GetWindowLongPtrW(dlg, DWLP_USER));
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<DialogForm*>(lp);
+        SetWindowLongPtrW(dlg, DWLP_USER, lp);
+        self->hwnd_ = dlg;
+        self->forms_.Added(self);
+    }
+    if (!self) return FALSE;
+    // An exception must never unwind into USER32: report it and carry on.
+    try {
+        return self->Dispatch(msg, wp, lp);
+    } catch (const CommandError& e) {
+        const std::u16string text = e.description() + u" (" + ToU16(std::to_string(e.number())) + u")";
+        MessageBoxW(dlg, W(text), L"Wrenfold", MB_ICONEXCLAMATION);
+    } catch (const std::exception& e) {
+        const std::u16string text = ToU16(e.what());
+        MessageBoxW(dlg, W(text), L"Wrenfold", MB_ICONEXCLAMATION);
+    } catch (...) {
+        MessageBoxW(dlg, L"Unexpected failure", L"Wrenfold", MB_ICONEXCLAMATION);
+    }
+    return FALSE;
+}
+
+INT_PTR DialogForm::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    INT_PTR result = FALSE;
+    switch (msg) {
+    case WM_INITDIALOG:
+        Form_Load();
+        return TRUE;
+    case WM_COMMAND:
+        if (OnMessage(msg, wp, lp, result)) return result;
+        OnCommand(LOWORD(wp), HIWORD(wp));
+        return TRUE;
+    case WM_CLOSE:
+        if (OnMessage(msg, wp, lp, result)) return result;
+        Unload();
+        return TRUE;
+    case WM_DESTROY:
+        Form_Unload();
+        return TRUE;
+    case WM_NCDESTROY: {
+        SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+        hwnd_ = nullptr;
+        forms_.Removed(this);  // may delete this: touch nothing afterwards
+        return TRUE;
+    }
+    default:
+        return OnMessage(msg, wp, lp, result) ? result : FALSE;
+    }
+}
+
+Forms::~Forms() {
+    // Owned windows go first, newest first; their destructors detach them.
+    while (!owned_.empty()) {
+        auto form = std::move(owned_.back().second);
+        owned_.pop_back();
+        form.reset();
+    }
+}
+
+DialogForm* Forms::Find(std::string_view key) const {
+    for (const auto& [k, form] : owned_)
+        if (k == key) return form.get();
+    return nullptr;
+}
+
+void Forms::Added(DialogForm* form) { loaded_.push_back(form); }
+
+void Forms::Removed(DialogForm* form) {
+    loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), form), loaded_.end());
+    Release(form);
+    if (quitWhenEmpty_ && loaded_.empty()) PostQuitMessage(0);
+}
+
+void Forms::Release(DialogForm* form) {
+    auto it = std::find_if(owned_.begin(), owned_.end(), [form](const auto& p) { return p.second.get() == form; });
+    if (it == owned_.end()) return;
+    auto doomed = std::move(it->second);  // deleted on leaving this scope
+    owned_.erase(it);
+}
+
+void Forms::UnloadAll() {
+    // Copy first: each unload changes the collection.
+    const std::vector<DialogForm*> order = loaded_;
+    for (DialogForm* form : order)
+        if (std::find(loaded_.begin(), loaded_.end(), form) != loaded_.end()) form->Unload();
+}
+
+bool Forms::RouteDialogMessage(MSG& msg) const {
+    for (DialogForm* form : loaded_)
+        if (form->hwnd() && IsDialogMessageW(form->hwnd(), &msg)) return true;
+    return false;
+}
+
+void Forms::Dispatch(MSG& msg) const {
+    if (RouteDialogMessage(msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+int RunMessageLoop(const Forms& forms) {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) forms.Dispatch(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace wf::win

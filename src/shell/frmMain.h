@@ -1,0 +1,60 @@
+#pragma once
+// frmMain: the hidden start-up window that owns the tray icon, its popup menu
+// and the menu handlers.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <map>
+
+#include "platform/win32/Forms.h"
+#include "platform/win32/Handle.h"
+#include "shell/ShellLogic.h"
+
+namespace wf {
+
+class frmMain : public win::DialogForm {
+public:
+    using ToolOpener = std::function<void(win::Forms&)>;
+
+    frmMain(win::Forms& forms, Prompts& prompts, Launcher& launcher, Help& help, std::u16string exePath,
+            std::u16string dosPrefix);
+
+    // Hooks a tool window to its menu entry; entries without one do nothing.
+    void RegisterTool(int menuId, ToolOpener opener);
+    // Hooks the two "run a program" entries to their command.
+    void RegisterRunProgram(std::function<void()> run) { runProgram_ = std::move(run); }
+
+    // Step 7 of start-up: the one-time "loaded" notice.
+    void ShowLoadedNotice();
+
+    const NOTIFYICONDATAA& TrayIcon() const { return trayIcon_; }
+    HMENU PopupMenu() const { return GetSubMenu(menu_.get(), 0); }
+    const std::u16string& HelpFile() const { return helpFile_; }
+    MenuCommands& Commands() { return commands_; }
+
+    void mnuExit_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    void OnCommand(int id, int notifyCode) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    // Shows mnuPopup at the mouse; modal until the menu closes.
+    virtual void ShowPopupMenu();
+
+private:
+    void Form_MouseMove(int x);
+    void AddTrayIcon();
+
+    Prompts& prompts_;
+    std::u16string helpFile_;
+    MenuCommands commands_;
+    win::UniqueMenu menu_;
+    NOTIFYICONDATAA trayIcon_{};
+    UINT taskbarCreated_;
+    std::map<int, ToolOpener> tools_;
+    std::function<void()> runProgram_;
+};
+
+}  // namespace wf

@@ -1,0 +1,30 @@
+#pragma once
+// Records started command lines; fails the first `failures` starts.
+#include <string>
+#include <vector>
+
+#include "common/Errors.h"
+#include "platform/Launcher.h"
+
+namespace wf::test {
+
+class FakeLauncher : public Launcher {
+public:
+    struct Start_ {
+        std::u16string commandLine;
+        int windowStyle;
+    };
+    std::vector<Start_> attempts;  // every call, failed or not
+    int failures = 0;              // how many of the next calls fail
+    int errorNumber = err::FileNotFound;
+
+    void Start(std::u16string_view commandLine, int windowStyle) override {
+        attempts.push_back({std::u16string(commandLine), windowStyle});
+        if (failures != 0) {
+            if (failures > 0) --failures;  // negative: fail for ever
+            throw MakeError(errorNumber);
+        }
+    }
+};
+
+}  // namespace wf::test
