@@ -1,7 +1,8 @@
 # Sourced: prepares a throwaway Wine prefix once, under a lock.
 #   wf_wine_prefix PREFIX null|x11
-# null: headless windows (Graphics=null); x11: a real display, unmanaged
-# windows so that hidden captioned windows do not stall for two seconds.
+# null: headless windows (Graphics=null); x11: a private display without a
+# window manager, so windows are unmanaged (else each hidden captioned window
+# stalls for two seconds); desktop: the user's own display, left as it is.
 wf_wine_prefix() {
     local prefix=$1 driver=$2
     export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -15,7 +16,7 @@ wf_wine_prefix() {
             DISPLAY= wineboot --init >/dev/null 2>&1 9>&-
             if [ "$driver" = null ]; then
                 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 9>&-
-            else
+            elif [ "$driver" = x11 ]; then
                 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 9>&-
             fi
             mkdir -p "$prefix/drive_c/windows/Fonts"

@@ -1,0 +1,38 @@
+#!/bin/bash
+# End to end: the real wrenfold.exe in a tray on a private X display.
+# tray.sh EXE OUTDIR PREFIX
+set -u
+exe=$1 out=$2 prefix=$3
+. "$(dirname "$0")/../../scripts/desktop.sh"
+mkdir -p "$out"
+fail() { echo "e2e: FAILED: $*"; screenshot "$out/failure.png" >/dev/null 2>&1; desktop_stop; exit 1; }
+trap desktop_stop EXIT
+
+desktop_start || fail "no desktop"
+wrenfold_start "$exe" "$prefix" || fail "wrenfold did not show its loaded notice"
+[ "$(xdotool getwindowname "$WF_NOTICE")" = "Wrenfold now loaded!" ] || fail "notice title"
+wait_for 10 tray_icon || fail "no tray icon while the notice is open"
+screenshot "$out/notice.png"
+key_in "$WF_NOTICE" Return
+wait_for 10 sh -c "! xwininfo -id $WF_NOTICE | grep -q IsViewable" || fail "notice did not close"
+
+icon=$(tray_icon) || fail "tray icon gone after the notice"
+screenshot "$out/icon.png"
+xdotool mousemove --window "$icon" 5 5 click 3
+wait_for 10 menu_window || fail "right click did not open the menu"
+screenshot "$out/menu.png"
+menu=$(menu_window)
+key_in "$menu" e  # &Exit
+wait_for 20 sh -c "! kill -0 $WF_PID" || fail "Exit did not end the process"
+wait_for 10 sh -c '! xwininfo -root -tree | awk "/\"panel\"/ {p=1} p && /explorer.exe/ {f=1} END {exit !f}"' \
+    || fail "the tray icon is still there after Exit"
+
+# The left button opens the same menu.
+wrenfold_start "$exe" "$prefix" || fail "second start"
+key_in "$WF_NOTICE" Return
+wait_for 10 tray_icon || fail "no tray icon on the second start"
+xdotool mousemove --window "$(tray_icon)" 5 5 click 1
+wait_for 10 menu_window || fail "left click did not open the menu"
+key_in "$(menu_window)" e
+wait_for 20 sh -c "! kill -0 $WF_PID" || fail "second Exit"
+echo "e2e: passed (screenshots in $out)"

@@ -1,0 +1,37 @@
+# The two commands a user needs: `make run` and `make test`.
+.PHONY: deps run test test-host test-win64 build-win32 package clean
+
+JOBS ?= 2
+
+deps:
+	@scripts/install-deps
+
+build/win64/build.ninja: | deps
+	cmake --preset win64 >/dev/null
+
+run: deps build/win64/build.ninja
+	cmake --build --preset win64 -j $(JOBS) --target wrenfold helpfile
+	scripts/run $(CURDIR)/build/win64/src/app/wrenfold.exe $(CURDIR)/build/win64
+
+test-host: deps
+	cmake --preset host >/dev/null
+	cmake --build --preset host -j $(JOBS)
+	ctest --preset host
+
+test-win64: deps build/win64/build.ninja
+	cmake --build --preset win64 -j $(JOBS)
+	ctest --preset win64 -j $(JOBS)
+
+build-win32: deps
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 -j $(JOBS)
+	scripts/check-imports build/win32/src/app/wrenfold.exe
+
+test: test-host test-win64 build-win32
+
+package: deps build/win64/build.ninja
+	cmake --build --preset win64 -j $(JOBS)
+	cd build/win64 && cpack -G ZIP
+
+clean:
+	rm -rf build

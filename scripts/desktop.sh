@@ -1,0 +1,97 @@
+# Sourced: a private X desktop with a tray host, and the steps that drive
+# Wrenfold on it. Every wait is bounded and polls a condition.
+WF_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$WF_ROOT/cmake/wine-prefix.sh"
+
+# wait_for SECONDS COMMAND...: true once COMMAND succeeds, false after SECONDS.
+wait_for() {
+    local limit=$1; shift
+    local end=$(( $(date +%s%N) + limit * 1000000000 ))
+    until "$@" >/dev/null 2>&1; do
+        [ "$(date +%s%N)" -lt "$end" ] || return 1
+        sleep 0.05
+    done
+}
+
+# Starts Xvfb on a free display and trayer at the bottom right.
+desktop_start() {
+    local d
+    for d in $(seq 90 160); do
+        [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ] || break
+    done
+    Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    WF_XVFB=$!
+    export DISPLAY=":$d"
+    wait_for 10 xdpyinfo || { echo "desktop: Xvfb did not start" >&2; return 1; }
+    trayer --edge bottom --align right --widthtype request --height 32 --SetDockType true \
+        --transparent false >/dev/null 2>&1 &
+    WF_TRAYER=$!
+    wait_for 10 sh -c 'xwininfo -root -tree | grep -q "\"panel\""' || { echo "desktop: no tray host" >&2; return 1; }
+}
+
+desktop_stop() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1  # its desktop belonged to this display
+    [ -n "${WF_TRAYER:-}" ] && kill "$WF_TRAYER" 2>/dev/null
+    [ -n "${WF_XVFB:-}" ] && kill "$WF_XVFB" 2>/dev/null
+    wait 2>/dev/null
+    return 0
+}
+
+# window_named NAME: the id of the mapped top-level window with that title.
+window_named() {
+    local id
+    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# The tray icon: the window docked in trayer's panel.
+tray_icon() {
+    local id
+    id=$(xwininfo -root -tree | awk '/"panel"/ {p=1} p && /explorer.exe/ {print $1; exit}')
+    [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && echo "$id"
+}
+
+# A popup menu: an untitled, viewable window of wrenfold.exe of some size.
+menu_window() {
+    local id
+    for id in $(xwininfo -root -tree | awk '/\(has no name\): \("wrenfold.exe"/ {print $1}'); do
+        if xwininfo -id "$id" | grep -q IsViewable && [ "$(xwininfo -id "$id" | awk '/Height:/ {print $2}')" -gt 50 ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Presses KEY with the pointer over WINDOW (no window manager: focus follows the pointer).
+key_in() {
+    xdotool mousemove --window "$1" 10 10 && xdotool key --clearmodifiers "$2"
+}
+
+# Starts wrenfold.exe under Wine (WF_PID) and waits for its loaded notice
+# (WF_NOTICE). A launch that dies at once is Wine's rare start-up failure: it
+# is retried once, and said.
+wrenfold_start() {
+    local exe=$1 prefix=$2 try
+    wf_wine_prefix "$prefix" x11
+    wf_wine_server
+    for try in 1 2; do
+        wine "$exe" >/dev/null 2>&1 &
+        WF_PID=$!
+        local end=$(( $(date +%s) + 60 ))
+        while [ "$(date +%s)" -lt "$end" ]; do
+            WF_NOTICE=$(window_named "Wrenfold now loaded!") && return 0
+            kill -0 "$WF_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -0 "$WF_PID" 2>/dev/null && { echo "desktop: no loaded notice within 60 s" >&2; return 1; }
+        echo "desktop: wine launch ended before the notice (try $try)" >&2
+    done
+    return 1
+}
+
+screenshot() {
+    import -window root "$1" && echo "screenshot: $1"
+}
