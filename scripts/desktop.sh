@@ -65,9 +65,11 @@ menu_window() {
     return 1
 }
 
-# Presses KEY with the pointer over WINDOW (no window manager: focus follows the pointer).
+# Presses KEY with the pointer over WINDOW (no window manager: focus follows
+# the pointer). The pointer rests on the window's frame, where it hovers over
+# no menu item.
 key_in() {
-    xdotool mousemove --window "$1" 10 10 && xdotool key --clearmodifiers "$2"
+    xdotool mousemove --window "$1" 1 1 && xdotool key --clearmodifiers "$2"
 }
 
 # Starts wrenfold.exe under Wine (WF_PID) and waits for its loaded notice

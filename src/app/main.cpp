@@ -6,6 +6,10 @@
 #include <string>
 
 #include "platform/win32/Forms.h"
+#include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32CommonDialogs.h"
+#include "platform/win32/Win32EventPump.h"
+#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/Win32Help.h"
 #include "platform/win32/Win32Launcher.h"
@@ -49,11 +53,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     wf::win::Win32Prompts prompts;
     wf::win::Win32Launcher launcher;
     wf::win::Win32Help help;
+    wf::win::Win32Clipboard clipboard;
+    wf::win::Win32CommonDialogs dialogs;
+    wf::win::Win32Registry registry;
+    wf::win::Win32EventPump pump(forms);
+    wf::Services services{prompts, launcher, clipboard, dialogs, registry, pump};
 
     int code = 1;
     {
         wf::frmMain main(forms, prompts, launcher, help, ExePath(), FindDosPrefix());
-        wf::RegisterTools(main, prompts, launcher);
+        wf::RegisterTools(main, services);
         if (main.Create()) {
             main.ShowLoadedNotice();
             code = wf::win::RunMessageLoop(forms);

@@ -21,6 +21,18 @@ screenshot "$out/icon.png"
 xdotool mousemove --window "$icon" 5 5 click 3
 wait_for 10 menu_window || fail "right click did not open the menu"
 screenshot "$out/menu.png"
+
+# Help > About opens frmAbout; Esc closes it.
+key_in "$(menu_window)" h
+key_in "$(menu_window)" a
+wait_for 10 window_named "About Wrenfold" || fail "About did not open"
+about=$(window_named "About Wrenfold")
+screenshot "$out/about.png"
+key_in "$about" Escape
+wait_for 10 sh -c "! xwininfo -id $about 2>/dev/null | grep -q IsViewable" || fail "Esc did not close About"
+
+xdotool mousemove --window "$(tray_icon)" 5 5 click 3
+wait_for 10 menu_window || fail "the menu did not open again"
 menu=$(menu_window)
 key_in "$menu" e  # &Exit
 wait_for 20 sh -c "! kill -0 $WF_PID" || fail "Exit did not end the process"
