@@ -1,14 +1,29 @@
 #include "app/Tools.h"
 
+#include <memory>
+
 #include "shell/RunProgram.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMainIds.h"
+#include "tools/text/frmCodeDecode.h"
+#include "tools/text/frmMD5.h"
+#include "tools/text/frmNumberConv.h"
 
 namespace wf {
 
 void RegisterTools(frmMain& main, Services& s) {
     main.RegisterRunProgram([&main, &s] {
         RunProgram(s.prompts, s.dialogs, s.launcher, reinterpret_cast<uintptr_t>(main.hwnd())).mnuRunProg_Click();
+    });
+    main.RegisterTool(IDM_MNUCODEDECODE,
+                      [&s](win::Forms& f) { f.Open<frmCodeDecode>("frmCodeDecode", s.prompts, s.clipboard); });
+    main.RegisterTool(IDM_MNUNUMBERCONVERT,
+                      [&s](win::Forms& f) { f.Open<frmNumberConv>("frmNumberConv", s.prompts); });
+    // The library is loaded on first use and stays loaded while the menu lives,
+    // across openings of the window.
+    auto md5 = std::make_shared<Aamd532Library>();
+    main.RegisterTool(IDM_MNUMD5HASH, [&s, md5](win::Forms& f) {
+        f.Open<frmMD5>("frmMD5", s.prompts, s.dialogs, s.clipboard, *md5);
     });
     main.RegisterTool(IDM_MNUABOUT, [&s](win::Forms& f) { f.Open<frmAbout>("frmAbout", s.registry, s.launcher, s.prompts); });
 }

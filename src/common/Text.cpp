@@ -74,9 +74,9 @@ std::string ToUtf8(std::u16string_view s) {
 std::string ToAnsi(std::u16string_view text) {
     if (text.empty()) return {};
     auto* w = reinterpret_cast<const wchar_t*>(text.data());
-    const int n = WideCharToMultiByte(CP_ACP, 0, w, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, w, static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w, static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
     return out;
 }
 

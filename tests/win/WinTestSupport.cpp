@@ -19,6 +19,7 @@ DialogAnswerer::~DialogAnswerer() {
 LRESULT CALLBACK DialogAnswerer::Hook(int code, WPARAM wp, LPARAM lp) {
     if (code == HCBT_ACTIVATE && current) {
         HWND h = reinterpret_cast<HWND>(wp);
+        if (GetWindowThreadProcessId(h, nullptr) != GetCurrentThreadId()) return CallNextHookEx(nullptr, code, wp, lp);
         wchar_t cls[32] = L"";
         GetClassNameW(h, cls, 32);
         if (lstrcmpW(cls, L"#32770") == 0) {

@@ -58,9 +58,16 @@ INT_PTR CALLBACK DialogForm::DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp
         self->forms_.Added(self);
     }
     if (!self) return FALSE;
+    ++self->depth_;
+    const INT_PTR result = self->GuardedDispatch(dlg, msg, wp, lp);
+    if (--self->depth_ == 0 && self->destroyed_) self->forms_.Release(self);  // deletes self
+    return result;
+}
+
+INT_PTR DialogForm::GuardedDispatch(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     // An exception must never unwind into USER32: report it and carry on.
     try {
-        return self->Dispatch(msg, wp, lp);
+        return Dispatch(msg, wp, lp);
     } catch (const CommandError& e) {
         const std::u16string text = e.description() + u" (" + ToU16(std::to_string(e.number())) + u")";
         MessageBoxW(dlg, W(text), L"Wrenfold", MB_ICONEXCLAMATION);
@@ -90,12 +97,12 @@ INT_PTR DialogForm::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         Form_Unload();
         return TRUE;
-    case WM_NCDESTROY: {
+    case WM_NCDESTROY:
         SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
         hwnd_ = nullptr;
-        forms_.Removed(this);  // may delete this: touch nothing afterwards
+        destroyed_ = true;
+        forms_.Removed(this);  // deleted when the last handler of ours returns
         return TRUE;
-    }
     default:
         return OnMessage(msg, wp, lp, result) ? result : FALSE;
     }
@@ -111,8 +118,10 @@ Forms::~Forms() {
 }
 
 DialogForm* Forms::Find(std::string_view key) const {
+    // A window already destroyed, whose object waits for its handlers to
+    // return, no longer counts: the entry opens a fresh one.
     for (const auto& [k, form] : owned_)
-        if (k == key) return form.get();
+        if (k == key && form->hwnd()) return form.get();
     return nullptr;
 }
 
@@ -120,7 +129,6 @@ void Forms::Added(DialogForm* form) { loaded_.push_back(form); }
 
 void Forms::Removed(DialogForm* form) {
     loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), form), loaded_.end());
-    Release(form);
     if (quitWhenEmpty_ && loaded_.empty()) PostQuitMessage(0);
 }
 

@@ -43,9 +43,15 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+    INT_PTR GuardedDispatch(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
 
     int templateId_;
     HWND hwnd_ = nullptr;
+    // Handlers of this window on the stack: a window destroyed from inside a
+    // nested loop (a message box, the event pump) is deleted only once the
+    // outermost of them has returned.
+    int depth_ = 0;
+    bool destroyed_ = false;
 };
 
 class Forms {
@@ -91,7 +97,8 @@ public:
 private:
     friend class DialogForm;
     void Added(DialogForm* form);
-    void Removed(DialogForm* form);  // may delete the form when owned here
+    void Removed(DialogForm* form);  // the form's window is gone
+
     void Release(DialogForm* form);
 
     bool quitWhenEmpty_ = false;
