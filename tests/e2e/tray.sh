@@ -23,18 +23,47 @@ wait_for 10 menu_window || fail "right click did not open the menu"
 screenshot "$out/menu.png"
 
 # Help > About opens frmAbout; Esc closes it.
-key_in "$(menu_window)" h
-key_in "$(menu_window)" a
+xdotool mousemove --window "$(menu_window)" 1 1
+xdotool key --clearmodifiers --delay 150 h a
 wait_for 10 window_named "About Wrenfold" || fail "About did not open"
 about=$(window_named "About Wrenfold")
 screenshot "$out/about.png"
 key_in "$about" Escape
 wait_for 10 sh -c "! xwininfo -id $about 2>/dev/null | grep -q IsViewable" || fail "Esc did not close About"
 
+# open_from_menu TITLE SHOT KEYS...: opens a tool window through the tray
+# menu's access keys, screenshots it and closes it with its close box.
+open_from_menu() {
+    local title=$1 shot=$2 w
+    shift 2
+    xdotool mousemove --window "$(tray_icon)" 5 5 click 3
+    wait_for 10 menu_window || fail "the menu did not open for $title"
+    # The pointer stays put while typing: over another menu it would select there.
+    xdotool mousemove --window "$(menu_window)" 1 1
+    xdotool key --clearmodifiers --delay 150 "$@"
+    wait_for 10 window_named "$title" || fail "$title did not open"
+    w=$(window_named "$title")
+    screenshot "$out/$shot.png"
+    xdotool mousemove --window "$w" 20 20
+    WF_TOOL=$w
+}
+close_tool() {
+    key_in "$WF_TOOL" "${1:-Escape}"
+    wait_for 10 sh -c "! xwininfo -id $WF_TOOL 2>/dev/null | grep -q IsViewable" || fail "a tool window did not close"
+}
+
+open_from_menu "MD5 Hashing" md5 t n m
+close_tool
+open_from_menu "Coder / Decoder" coder t d
+close_tool
+# Three tool entries share the N key; four steps up from the end of the list
+# land on the converter whatever was selected first.
+open_from_menu "Number converter" numbers t Up Up Up Up Return
+xdotool key --window "$WF_TOOL" alt+F4 2>/dev/null
 xdotool mousemove --window "$(tray_icon)" 5 5 click 3
 wait_for 10 menu_window || fail "the menu did not open again"
 menu=$(menu_window)
-key_in "$menu" e  # &Exit
+key_in "$menu" e  # &Exit: every window is unloaded with the program
 wait_for 20 sh -c "! kill -0 $WF_PID" || fail "Exit did not end the process"
 wait_for 10 sh -c '! xwininfo -root -tree | awk "/\"panel\"/ {p=1} p && /explorer.exe/ {f=1} END {exit !f}"' \
     || fail "the tray icon is still there after Exit"
