@@ -10,6 +10,7 @@
 #include "platform/win32/Win32CommonDialogs.h"
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/WinUtil.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/Win32Help.h"
 #include "platform/win32/Win32Launcher.h"
@@ -19,18 +20,6 @@
 #include "app/Tools.h"
 
 namespace {
-
-std::u16string ExePath() {
-    std::u16string path(MAX_PATH, u'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 // command.com is gone from 64-bit Windows and Wine; fall back to COMSPEC.
 std::u16string FindDosPrefix() {
@@ -61,7 +50,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     int code = 1;
     {
-        wf::frmMain main(forms, prompts, launcher, help, ExePath(), FindDosPrefix());
+        wf::frmMain main(forms, prompts, launcher, help, wf::win::ExePath(), FindDosPrefix());
         wf::RegisterTools(main, services);
         if (main.Create()) {
             main.ShowLoadedNotice();

@@ -6,6 +6,7 @@
 #include "common/Errors.h"
 #include "common/Text.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/WinUtil.h"
 
 namespace wf::win {
 
@@ -37,12 +38,7 @@ void DialogForm::Unload() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-std::u16string DialogForm::Text(int id) const {
-    HWND h = Item(id);
-    std::u16string s(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, u'\0');
-    s.resize(static_cast<size_t>(GetWindowTextW(h, reinterpret_cast<wchar_t*>(s.data()), static_cast<int>(s.size()))));
-    return s;
-}
+std::u16string DialogForm::Text(int id) const { return WindowText(Item(id)); }
 
 void DialogForm::SetText(int id, std::u16string_view text) {
     const std::u16string s(text);

@@ -4,6 +4,7 @@
 
 #include "platform/win32/Handle.h"
 #include "platform/win32/InputBoxIds.h"
+#include "platform/win32/WinUtil.h"
 
 namespace wf::win {
 
@@ -12,12 +13,6 @@ namespace {
 struct InputBoxState {
     std::u16string prompt, title, text;
 };
-
-std::u16string WindowText(HWND h) {
-    std::u16string s(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, u'\0');
-    s.resize(static_cast<size_t>(GetWindowTextW(h, reinterpret_cast<wchar_t*>(s.data()), static_cast<int>(s.size()))));
-    return s;
-}
 
 INT_PTR CALLBACK InputBoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dlg, DWLP_USER));

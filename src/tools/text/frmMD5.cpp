@@ -6,6 +6,7 @@
 #include "common/Errors.h"
 #include "frmMD5Ids.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/WinUtil.h"
 
 namespace wf {
 
@@ -19,18 +20,6 @@ constexpr std::u16string_view kSelfTestText = u"test";
 constexpr std::u16string_view kSelfTestDigest = u"098f6bcd4621d373cade4e832627b4f6";
 // Not a crash, not success: the exit code says why the program ended.
 constexpr UINT kExitLibraryMissing = 48;
-
-// The wait pointer while a file is hashed; the window takes no input then.
-class BusyCursor {
-public:
-    BusyCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~BusyCursor() { SetCursor(previous_); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    HCURSOR previous_;
-};
 
 // A path pasted with the quotes Explorer's "Copy as path" adds; no file name
 // can hold a quote, so dropping them loses nothing.
@@ -112,7 +101,7 @@ void frmMD5::cmdGo_Click() {
     }
     std::u16string digest;
     try {
-        BusyCursor busy;
+        win::BusyCursor busy;
         digest = MD5File(library_, path);
     } catch (const CommandError& e) {
         prompts_.MsgBox(u"The file \"" + path + u"\" could not be hashed:\r\n" + e.description(), kTitle,

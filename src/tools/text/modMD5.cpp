@@ -9,6 +9,7 @@
 #include "common/Errors.h"
 #include "common/Text.h"
 #include "platform/win32/Win32Errors.h"
+#include "platform/win32/WinUtil.h"
 
 namespace wf {
 
@@ -41,20 +42,6 @@ CommandError FileError(DWORD code) {
     const CommandError classic = ErrorFromWin32(code);
     std::u16string reason = SystemMessage(code);
     return CommandError(classic.number(), reason.empty() ? classic.description() : reason);
-}
-
-std::u16string ProgramFolder() {
-    std::u16string path(MAX_PATH, u'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const size_t slash = path.find_last_of(u"\\/");
-    return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
 }
 
 // Opening it ourselves first gives the precise reason for any failure, with

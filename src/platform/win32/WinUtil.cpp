@@ -1,0 +1,29 @@
+#include "platform/win32/WinUtil.h"
+
+namespace wf::win {
+
+std::u16string ExePath() {
+    std::u16string path(MAX_PATH, u'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);  // a long path: try again with room
+    }
+}
+
+std::u16string ProgramFolder() {
+    const std::u16string path = ExePath();
+    const size_t slash = path.find_last_of(u"\\/");
+    return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
+}
+
+std::u16string WindowText(HWND h) {
+    std::u16string s(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, u'\0');
+    s.resize(static_cast<size_t>(GetWindowTextW(h, reinterpret_cast<wchar_t*>(s.data()), static_cast<int>(s.size()))));
+    return s;
+}
+
+}  // namespace wf::win
