@@ -72,15 +72,49 @@ key_in() {
     xdotool mousemove --window "$1" 1 1 && xdotool key --clearmodifiers "$2"
 }
 
-# Starts wrenfold.exe under Wine (WF_PID) and waits for its loaded notice
+# open_tray_menu BUTTON: clicks the tray icon until its menu is up. Right
+# after a window of the program closes, the tray can let a click pass
+# unseen; a click while the menu is closed is harmless to repeat.
+open_tray_menu() {
+    local try
+    for try in 1 2 3; do
+        wait_for 10 tray_icon || return 1
+        xdotool mousemove --window "$(tray_icon)" 5 5 click "$1"
+        wait_for 4 menu_window && return 0
+    done
+    return 1
+}
+
+# Presses KEY in a dialog window once Wine has given it the keyboard focus
+# (the pointer over it asks for that).
+focus_key() {
+    xdotool mousemove --window "$1" 30 30
+    wait_for 5 sh -c "[ \"\$(xdotool getwindowfocus)\" = \"$(printf %d "$1")\" ]"
+    xdotool key --clearmodifiers "$2"
+}
+
+# dismiss WINDOW KEY: presses KEY in the window until it is gone. Focus under
+# Wine's unmanaged windows can arrive a moment after it is reported; a key
+# that fell elsewhere is simply pressed again.
+dismiss() {
+    local try
+    for try in 1 2 3; do
+        focus_key "$1" "$2"
+        wait_for 4 sh -c "! xwininfo -id $1 2>/dev/null | grep -q IsViewable" && return 0
+    done
+    return 1
+}
+
+# wrenfold_start EXE PREFIX [ARGS...]: starts wrenfold.exe under Wine (WF_PID) and waits for its loaded notice
 # (WF_NOTICE). A launch that dies at once is Wine's rare start-up failure: it
 # is retried once, and said.
 wrenfold_start() {
     local exe=$1 prefix=$2 try
+    shift 2
     wf_wine_prefix "$prefix" x11
     wf_wine_server
     for try in 1 2; do
-        wine "$exe" >/dev/null 2>&1 &
+        wine "$exe" "$@" >/dev/null 2>&1 &
         WF_PID=$!
         local end=$(( $(date +%s) + 60 ))
         while [ "$(date +%s)" -lt "$end" ]; do

@@ -2,6 +2,9 @@
 
 #include <memory>
 
+#include "asciipic/Win32PageServices.h"
+#include "asciipic/frmASCII.h"
+#include "platform/win32/Handle.h"
 #include "shell/RunProgram.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMainIds.h"
@@ -24,6 +27,12 @@ void RegisterTools(frmMain& main, Services& s) {
     auto md5 = std::make_shared<Aamd532Library>();
     main.RegisterTool(IDM_MNUMD5HASH, [&s, md5](win::Forms& f) {
         f.Open<frmMD5>("frmMD5", s.prompts, s.dialogs, s.clipboard, *md5);
+    });
+    // The generator reads the program's command line each time it opens.
+    auto pageFiles = std::make_shared<win::Win32OutputFiles>();
+    auto clock = std::make_shared<win::Win32ClockLocale>();
+    main.RegisterTool(IDM_MNUASCIIPIC, [&s, pageFiles, clock](win::Forms& f) {
+        f.Open<frmASCII>("frmASCII", s.prompts, s.dialogs, s.pump, *pageFiles, *clock, win::U(GetCommandLineW()));
     });
     main.RegisterTool(IDM_MNUABOUT, [&s](win::Forms& f) { f.Open<frmAbout>("frmAbout", s.registry, s.launcher, s.prompts); });
 }

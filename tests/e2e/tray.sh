@@ -13,13 +13,11 @@ wrenfold_start "$exe" "$prefix" || fail "wrenfold did not show its loaded notice
 [ "$(xdotool getwindowname "$WF_NOTICE")" = "Wrenfold now loaded!" ] || fail "notice title"
 wait_for 10 tray_icon || fail "no tray icon while the notice is open"
 screenshot "$out/notice.png"
-key_in "$WF_NOTICE" Return
-wait_for 10 sh -c "! xwininfo -id $WF_NOTICE | grep -q IsViewable" || fail "notice did not close"
+dismiss "$WF_NOTICE" Return || fail "notice did not close"
 
 icon=$(tray_icon) || fail "tray icon gone after the notice"
 screenshot "$out/icon.png"
-xdotool mousemove --window "$icon" 5 5 click 3
-wait_for 10 menu_window || fail "right click did not open the menu"
+open_tray_menu 3 || fail "right click did not open the menu"
 screenshot "$out/menu.png"
 
 # Help > About opens frmAbout; Esc closes it.
@@ -28,16 +26,14 @@ xdotool key --clearmodifiers --delay 150 h a
 wait_for 10 window_named "About Wrenfold" || fail "About did not open"
 about=$(window_named "About Wrenfold")
 screenshot "$out/about.png"
-key_in "$about" Escape
-wait_for 10 sh -c "! xwininfo -id $about 2>/dev/null | grep -q IsViewable" || fail "Esc did not close About"
+dismiss "$about" Escape || fail "Esc did not close About"
 
 # open_from_menu TITLE SHOT KEYS...: opens a tool window through the tray
 # menu's access keys, screenshots it and closes it with its close box.
 open_from_menu() {
     local title=$1 shot=$2 w
     shift 2
-    xdotool mousemove --window "$(tray_icon)" 5 5 click 3
-    wait_for 10 menu_window || fail "the menu did not open for $title"
+    open_tray_menu 3 || fail "the menu did not open for $title"
     # The pointer stays put while typing: over another menu it would select there.
     xdotool mousemove --window "$(menu_window)" 1 1
     xdotool key --clearmodifiers --delay 150 "$@"
@@ -48,8 +44,7 @@ open_from_menu() {
     WF_TOOL=$w
 }
 close_tool() {
-    key_in "$WF_TOOL" "${1:-Escape}"
-    wait_for 10 sh -c "! xwininfo -id $WF_TOOL 2>/dev/null | grep -q IsViewable" || fail "a tool window did not close"
+    dismiss "$WF_TOOL" "${1:-Escape}" || fail "$(xdotool getwindowname "$WF_TOOL" 2>/dev/null) did not close"
 }
 
 open_from_menu "MD5 Hashing" md5 t n m
@@ -60,20 +55,26 @@ close_tool
 # land on the converter whatever was selected first.
 open_from_menu "Number converter" numbers t Up Up Up Up Return
 xdotool key --window "$WF_TOOL" alt+F4 2>/dev/null
-xdotool mousemove --window "$(tray_icon)" 5 5 click 3
-wait_for 10 menu_window || fail "the menu did not open again"
+open_tray_menu 3 || fail "the menu did not open again"
 menu=$(menu_window)
 key_in "$menu" e  # &Exit: every window is unloaded with the program
 wait_for 20 sh -c "! kill -0 $WF_PID" || fail "Exit did not end the process"
 wait_for 10 sh -c '! xwininfo -root -tree | awk "/\"panel\"/ {p=1} p && /explorer.exe/ {f=1} END {exit !f}"' \
     || fail "the tray icon is still there after Exit"
 
-# The left button opens the same menu.
-wrenfold_start "$exe" "$prefix" || fail "second start"
-key_in "$WF_NOTICE" Return
-wait_for 10 tray_icon || fail "no tray icon on the second start"
-xdotool mousemove --window "$(tray_icon)" 5 5 click 1
-wait_for 10 menu_window || fail "left click did not open the menu"
+# Started with a picture on its command line, the generator opens with it
+# loaded; and the left button opens the same menu.
+convert -size 160x120 -seed 7 plasma:fractal "$out/picture.jpg"
+wrenfold_start "$exe" "$prefix" "$(winepath -w "$out/picture.jpg" 2>/dev/null)" || fail "second start"
+dismiss "$WF_NOTICE" Return || fail "second notice did not close"
+open_tray_menu 1 || fail "left click did not open the menu"
+xdotool mousemove --window "$(menu_window)" 1 1
+xdotool key --clearmodifiers --delay 150 t a
+wait_for 10 window_named "ASCII Picture Generator" || fail "the generator did not open"
+WF_TOOL=$(window_named "ASCII Picture Generator")
+screenshot "$out/ascii.png"
+# Exit with the generator still open: it is unloaded with everything else.
+open_tray_menu 1 || fail "the menu did not open at the end"
 key_in "$(menu_window)" e
 wait_for 20 sh -c "! kill -0 $WF_PID" || fail "second Exit"
 echo "e2e: passed (screenshots in $out)"

@@ -1,0 +1,79 @@
+#pragma once
+// frmASCII: the ASCII picture generator window. It collects a run's
+// settings, loads the chosen picture into the raster the writer samples,
+// shows a preview and the size, proposes the output name, and starts and
+// cancels runs of AsciiPictureWriter.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "asciipic/PageOutput.h"
+#include "asciipic/PictureWriter.h"
+#include "platform/CommonDialogs.h"
+#include "platform/EventPump.h"
+#include "platform/Prompts.h"
+#include "platform/win32/DibPicture.h"
+#include "platform/win32/Forms.h"
+
+namespace wf {
+
+// True when the file can be opened for reading (and is closed again at
+// once); a missing file, a folder, no access or an empty path give false.
+bool FileExists(std::u16string_view path);
+
+class frmASCII : public win::DialogForm {
+public:
+    // `commandLine` is the process's whole command line as GetCommandLineW
+    // gives it: the program's path, then an optional picture path.
+    frmASCII(win::Forms& forms, Prompts& prompts, CommonDialogs& dialogs, EventPump& pump, OutputFiles& files,
+             ClockLocale& clock, std::u16string commandLine);
+    ~frmASCII() override;
+
+    void cmdGenerate_Click();
+    void cmbFont_Change();
+    void cmdBackColor_Click();
+    void cmdChooseInput_Click();
+    void cmdChooseOutput_Click();
+    void cmdQualityHelp_Click();
+    void txtInFile_Change();
+    void cmdExit_Click();
+
+    void LoadPic();
+    void OutputGuess();
+
+    // The picture as last loaded (picPic).
+    const win::DibPicture& Picture() const;
+    bool Running() const;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    void OnCommand(int id, int notifyCode) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+
+private:
+    struct Core;
+
+    void FillFontList();
+    void ApplyCharsFont(std::u16string_view faceName);
+    void ShowPreview();
+    void DrawPreview(const DRAWITEMSTRUCT& item);
+
+    Prompts& prompts_;
+    CommonDialogs& dialogs_;
+    EventPump& pump_;
+    std::u16string commandLine_;
+    // What the handlers still touch after letting events run: the window may
+    // be destroyed from inside those events (the tray menu's Exit unloads
+    // every window), so this outlives the window for as long as a handler
+    // holds it, and tells it whether the window is still there.
+    std::shared_ptr<Core> core_;
+    // The font of txtASCIIChar, owned here; the box keeps a handle to it.
+    HFONT charsFont_ = nullptr;
+    // The window was asked to close during a run: close once the run ends.
+    bool closePending_ = false;
+};
+
+}  // namespace wf

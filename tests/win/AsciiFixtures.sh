@@ -1,0 +1,24 @@
+#!/bin/sh
+# Writes the picture files the generator's Windows tests decode, one per
+# format of the input filter plus PNG, into the folder given.
+#   5x3 BMP, DIB, GIF, PNG: blue, with red at (0,0) and lime at (4,2)
+#   16x16 ICO, CUR: the same colours at (0,0) and (15,15)
+#   16x8 JPEG: an 8x8 block of #C03020, then one of #2040A0
+#   4x2 GIF: left half transparent, right half blue
+set -e
+out="$1"
+mkdir -p "$out"
+cd "$out"
+convert -size 5x3 xc:blue -fill red -draw 'point 0,0' -fill lime -draw 'point 4,2' bmp3:s.bmp
+# A .dib file is a bitmap file under another name.
+cp s.bmp s.dib
+convert s.bmp s.gif
+convert s.bmp png24:s.png
+convert -size 16x16 xc:blue -fill red -draw 'point 0,0' -fill lime -draw 'point 15,15' s.ico
+# ImageMagick writes cursors as icons; a cursor file has type 2 and a hot
+# spot where an icon's entry has planes and bit count.
+cp s.ico s.cur
+printf '\002' | dd of=s.cur bs=1 seek=2 conv=notrunc 2>/dev/null
+printf '\000\000\000\000' | dd of=s.cur bs=1 seek=10 conv=notrunc 2>/dev/null
+convert -size 8x8 xc:'#C03020' -size 8x8 xc:'#2040A0' +append -sampling-factor 1x1 -quality 100 s.jpg
+convert -size 2x2 xc:none -size 2x2 xc:blue +append tr.gif
