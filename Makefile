@@ -27,7 +27,8 @@ build-win32: deps
 	cmake --build --preset win32 -j $(JOBS)
 	scripts/check-imports build/win32/src/app/wrenfold.exe
 
-test: test-host test-win64 build-win32
+# The i686 build first, so the run ends on the test summaries.
+test: build-win32 test-host test-win64
 
 package: deps build/win64/build.ninja
 	cmake --build --preset win64 -j $(JOBS)
