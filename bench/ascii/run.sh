@@ -14,10 +14,11 @@ wf_wine_prefix "$root/build/win64/wineprefix" null
 wf_wine_server
 convert -size "$size" -seed 42 plasma:fractal -quality 90 "$work/photo.jpg"
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+in_win=$(winepath -w "$work/photo.jpg") out_win=$(winepath -w "$work/ours.htm")
 ours=() theirs=()
 for i in 1 2 3 4 5; do
     start=$(date +%s%N)
-    line=$(wine "$root/build/win64/bench/ascii/ascii_bench.exe" "$(winepath -w "$work/photo.jpg")" "$(winepath -w "$work/ours.htm")" 0)
+    line=$(wine "$root/build/win64/bench/ascii/ascii_bench.exe" "$in_win" "$out_win" 0)
     ours+=($(( ($(date +%s%N) - start) / 1000000 )))
     start=$(date +%s%N)
     jp2a --colors --html --size="$size" "$work/photo.jpg" > "$work/jp2a.html"
