@@ -28,9 +28,14 @@ Span InsideSpan(int32_t width, int32_t x0, int32_t step, int32_t count) {
     return s;
 }
 
-void FillOutside(Colour* out, int32_t count, Span s) {
+// The common start of a row read: marks what lies outside the picture and
+// returns the span to copy (empty for a row outside it).
+Span BeginRow(int32_t width, int32_t height, int32_t y, int32_t x0, int32_t step, int32_t count, Colour* out) {
+    Span s;
+    if (y >= 0 && y < height) s = InsideSpan(width, x0, step, count);
     for (int32_t i = 0; i < s.skip; ++i) out[i] = kNoPixel;
     for (int32_t i = s.skip + s.inside; i < count; ++i) out[i] = kNoPixel;
+    return s;
 }
 
 }  // namespace
@@ -56,12 +61,8 @@ void Bgrx32Raster::Attach(const void* topRow, int32_t width, int32_t height, ptr
 
 void Bgrx32Raster::ReadRow(int32_t y, int32_t x0, int32_t step, int32_t count, Colour* out) const {
     if (count <= 0) return;
-    if (y < 0 || y >= height_) {
-        for (int32_t i = 0; i < count; ++i) out[i] = kNoPixel;
-        return;
-    }
-    const Span s = InsideSpan(width_, x0, step, count);
-    FillOutside(out, count, s);
+    const Span s = BeginRow(width_, height_, y, x0, step, count, out);
+    if (s.inside == 0) return;
     const unsigned char* row = top_ + static_cast<ptrdiff_t>(y) * stride_;
     const int64_t first = static_cast<int64_t>(x0) + static_cast<int64_t>(s.skip) * step;
     const unsigned char* p = row + first * 4;
@@ -88,12 +89,8 @@ MemoryRaster::MemoryRaster(int32_t width, int32_t height, std::vector<Colour> pi
 
 void MemoryRaster::ReadRow(int32_t y, int32_t x0, int32_t step, int32_t count, Colour* out) const {
     if (count <= 0) return;
-    if (y < 0 || y >= height_) {
-        for (int32_t i = 0; i < count; ++i) out[i] = kNoPixel;
-        return;
-    }
-    const Span s = InsideSpan(width_, x0, step, count);
-    FillOutside(out, count, s);
+    const Span s = BeginRow(width_, height_, y, x0, step, count, out);
+    if (s.inside == 0) return;
     const Colour* row = pixels_.data() + Index(0, y);
     int64_t x = static_cast<int64_t>(x0) + static_cast<int64_t>(s.skip) * step;
     for (int32_t i = 0; i < s.inside; ++i, x += step) out[s.skip + i] = row[x];
