@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,82 +11,68 @@
 namespace wf {
 namespace {
 
-// A file that takes at most `chunk` bytes per call and fails where told.
+// A file that takes at most `chunk` bytes per call; at call `failAtCall` (1-based) it fails, at
+// `stallAtCall` it takes nothing.
 struct FileLog {
-    std::string data;
-    std::vector<size_t> calls;  // sizes offered
-    int failAtCall = 0;         // 1-based
+    std::string data = "";
+    std::vector<size_t> calls = {};  // sizes offered
+    int failAtCall = 0, stallAtCall = 0;
     size_t chunk = SIZE_MAX;
     bool closed = false;
 };
 
-class ScriptedFile : public ByteFile {
-public:
-    explicit ScriptedFile(FileLog& log) : log_(log) {}
-    ~ScriptedFile() override { log_.closed = true; }
+struct ScriptedFile : ByteFile {
+    FileLog& log;
+    explicit ScriptedFile(FileLog& l) : log(l) {}
+    ~ScriptedFile() override { log.closed = true; }
     size_t WriteSome(std::string_view bytes) override {
-        log_.calls.push_back(bytes.size());
-        if (static_cast<int>(log_.calls.size()) == log_.failAtCall) throw CommandError(err::DiskFull, u"Disk full");
-        const size_t n = std::min(bytes.size(), log_.chunk);
-        log_.data.append(bytes.substr(0, n));
+        log.calls.push_back(bytes.size());
+        const int call = static_cast<int>(log.calls.size());
+        if (call == log.failAtCall) throw CommandError(err::DiskFull, u"Disk full");
+        const size_t n = call == log.stallAtCall ? 0 : std::min(bytes.size(), log.chunk);
+        log.data.append(bytes.substr(0, n));
         return n;
     }
-
-private:
-    FileLog& log_;
 };
 
-TEST(BufferedTextSink, CollectsSmallWritesIntoLargeOnes) {
-    FileLog log;
-    {
-        BufferedTextSink sink(std::make_unique<ScriptedFile>(log), 100);
-        for (int i = 0; i < 30; ++i) sink.Write("0123456789");  // 300 bytes
-        EXPECT_LE(sink.Buffered(), 100u);
-        sink.Close();
+TEST(BufferedTextSink, WritesArriveWholeOnceEachThroughPartialWritesAndRetries) {
+    const struct { FileLog file; size_t capacity; std::vector<std::string> writes; int failures; } cases[] = {
+        {{}, 100, std::vector<std::string>(30, "0123456789"), 0},  // small writes collected into large ones
+        {{.chunk = 7}, 16, {"abcdefghij", "klmnopqrst"}, 0},  // the first ten go out in pieces of 7
+        {{}, 8, {"ab", std::string(50, 'x'), "cd"}, 0},  // larger than the buffer
+        // A failed flush stops after 6 of 10 bytes and takes none of the new write.
+        {{.failAtCall = 2, .chunk = 6}, 12, {"0123456789", "ABCDEFGH"}, 1},
+        {{.stallAtCall = 1}, 4, {"abc"}, 1}};  // a file that takes nothing is an error, not a hang
+    for (const auto& c : cases) {
+        FileLog log = c.file;
+        BufferedTextSink sink(std::make_unique<ScriptedFile>(log), c.capacity);
+        int failures = 0;
+        const auto retried = [&](auto step) {  // as the user's Retry does
+            try {
+                step();
+            } catch (const CommandError& e) {
+                EXPECT_EQ(e.number(), err::DiskFull);
+                ++failures;
+                step();
+            }
+        };
+        std::string all;
+        for (const std::string& w : c.writes) {
+            retried([&] { sink.Write(w); });
+            all += w;
+            EXPECT_LE(sink.Buffered(), std::max(c.capacity, w.size()));  // memory stays bounded
+        }
+        retried([&] { sink.Close(); });
+        EXPECT_EQ(failures, c.failures);
         EXPECT_TRUE(log.closed);
+        EXPECT_EQ(log.data, all);
+        EXPECT_THROW(sink.Write("more"), CommandError);  // after Close
+        EXPECT_TRUE(c.capacity != 100 || log.calls == std::vector<size_t>(3, 100));  // collected into three
     }
-    std::string expected;
-    for (int i = 0; i < 30; ++i) expected += "0123456789";
-    EXPECT_EQ(log.data, expected);
-    EXPECT_EQ(log.calls, (std::vector<size_t>{100, 100, 100}));
 }
 
-TEST(BufferedTextSink, PartialWritesAreCarriedOn) {
-    FileLog log;
-    log.chunk = 7;
-    BufferedTextSink sink(std::make_unique<ScriptedFile>(log), 16);
-    sink.Write("abcdefghij");
-    sink.Write("klmnopqrst");  // does not fit: the first ten go out in pieces of 7
-    sink.Close();
-    EXPECT_EQ(log.data, "abcdefghijklmnopqrst");
-}
-
-TEST(BufferedTextSink, AFailedWriteTakesNothingSoARetryNeitherLosesNorDoubles) {
-    FileLog log;
-    log.chunk = 6;
-    log.failAtCall = 2;  // the flush stops after 6 of 10 bytes
-    BufferedTextSink sink(std::make_unique<ScriptedFile>(log), 12);
-    sink.Write("0123456789");
-    EXPECT_THROW(sink.Write("ABCDEFGH"), CommandError);
-    EXPECT_EQ(sink.Buffered(), 4u);   // the unwritten rest of the first write only
-    sink.Write("ABCDEFGH");           // the user's Retry
-    sink.Close();
-    EXPECT_EQ(log.data, "0123456789ABCDEFGH");
-}
-
-TEST(BufferedTextSink, WritesLargerThanTheBufferAndMemoryGivenBack) {
-    FileLog log;
-    BufferedTextSink sink(std::make_unique<ScriptedFile>(log), 8);
-    sink.Write("ab");
-    sink.Write(std::string(50, 'x'));
-    sink.Write("cd");
-    sink.Close();
-    EXPECT_EQ(log.data, "ab" + std::string(50, 'x') + "cd");
-}
-
-TEST(BufferedTextSink, CloseReportsFailureAndDestructionStillClosesTheFile) {
-    FileLog log;
-    log.failAtCall = 1;
+TEST(BufferedTextSink, CloseReportsFailuresAndDestructionStillClosesTheFile) {
+    FileLog log{.failAtCall = 1};
     {
         BufferedTextSink sink(std::make_unique<ScriptedFile>(log), 64);
         sink.Write("page");
@@ -93,23 +81,6 @@ TEST(BufferedTextSink, CloseReportsFailureAndDestructionStillClosesTheFile) {
     }  // the error path's closing: tries once more, silently
     EXPECT_TRUE(log.closed);
     EXPECT_EQ(log.data, "page");
-}
-
-TEST(BufferedTextSink, AFileThatTakesNothingIsAnError) {
-    FileLog log;
-    log.chunk = 0;
-    BufferedTextSink sink(std::make_unique<ScriptedFile>(log), 4);
-    sink.Write("abc");
-    try {
-        sink.Close();
-        FAIL() << "no error";
-    } catch (const CommandError& e) {
-        EXPECT_EQ(e.number(), err::DiskFull);
-    }
-    log.chunk = SIZE_MAX;
-    sink.Close();
-    EXPECT_EQ(log.data, "abc");
-    EXPECT_THROW(sink.Write("more"), CommandError);  // after Close
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <deque>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -11,391 +14,204 @@ namespace {
 
 using test::Generator;
 using test::Lines;
-using test::StripMarkup;
 
 std::string A(std::u16string_view s) { return ToAnsi(s); }
-
 const std::string kWriting = "ASCII Picture Generator - Writing file...";
+MemoryRaster BlackWhite() { return MemoryRaster(2, 1, std::vector<Colour>{0x000000, 0xFFFFFF}); }
 
-void BlackWhite(Generator& g) {
-    g.raster = MemoryRaster(2, 1, std::vector<Colour>{0x000000, 0xFFFFFF});
-    g.view.title = u"T";
-    g.view.quality = quality::Excellent;
-}
+struct PageCase {
+    bool center = true, bold = true;
+    std::u16string title = u"T", font = u"Terminal", size = u"1";
+    Colour back = 0;
+    std::string titleLine = "T", bodyTag = "000000", fontLine = "Terminal\" SIZE=\"1", bodyPrefix = "";
+};
 
-TEST(HtmlPage, TwoPixelPictureWithCentreAndBold) {
-    Generator g;
-    BlackWhite(g);
-    const std::string page = g.Run();
-    const std::vector<std::string> expected = {
-        "<!--- ASCII Picture created by Wrenfold ASCII Picture Generator on 16/12/2004 10:20:30 --->",
-        A(kDownloadNoticeLine),
-        "<HTML>",
-        "<HEAD><TITLE>T</TITLE></HEAD>",
-        "<BODY BGCOLOR=000000>",
-        "<CENTER>",
-        "<B>",
-        "<FONT FACE=\"Terminal\" SIZE=\"1\">",
-        "<BR>",
-        "<FONT COLOR=000000>o</FONT><FONT COLOR=FFFFFF>o<BR></FONT>",
-        "<BR>",
-        "</CENTER>",
-        "</B>",
-        "</BODY>",
-        "</HTML>",
-        "<!--- ASCII Picture created by Wrenfold on 16/12/2004 10:20:31 --->",
-        A(kFeedbackNoticeLine)};
-    EXPECT_EQ(Lines(page), expected);
-    EXPECT_TRUE(g.files.Only().closed);
-    EXPECT_EQ(g.files.Only().path, u"C:\\out.htm");
-    // The notices are comments of their own.
-    for (std::u16string_view notice : {kDownloadNoticeLine, kFeedbackNoticeLine}) {
-        EXPECT_EQ(notice.substr(0, 5), u"<!---");
-        EXPECT_EQ(notice.substr(notice.size() - 4), u"--->");
+TEST(HtmlPage, TwoPixelPagesAndTheWindowDuringTheRun) {
+    const PageCase cases[] = {
+        {}, {.bold = false}, {.center = false}, {.center = false, .bold = false},
+        {.center = false, .title = u"Caf\u00E9 <i>\u4E00</i>", .font = u"Courier New", .size = u"6",
+         .back = MakeColour(0x10, 0x20, 0xFE), .titleLine = "Caf\xE9 <i>?</i>", .bodyTag = "1020FE",
+         .fontLine = "Courier New\" SIZE=\"6", .bodyPrefix = "<FONT COLOR=1020FE></FONT>"},  // as they stand in ANSI
+        {.font = u"", .size = u""}};  // empty boxes are filled, and stay so
+    for (const PageCase& c : cases) {
+        Generator g(BlackWhite());
+        g.view.center = c.center;
+        g.view.bold = c.bold;
+        g.view.title = c.title;
+        g.view.fontName = c.font;
+        g.view.fontSize = c.size;
+        g.view.back = c.back;
+        bool sawRunning = false;
+        g.pump.onCall = [&](int call) {
+            if (call == 1)
+                sawRunning = g.writer.Running() && !g.view.exitEnabled && g.view.generateCaption == u"Cancel";
+        };
+        std::vector<std::string> expected = {
+            "<!--- ASCII Picture created by Wrenfold ASCII Picture Generator on 16/12/2004 10:20:30 --->",
+            A(kDownloadNoticeLine), "<HTML>", "<HEAD><TITLE>" + c.titleLine + "</TITLE></HEAD>",
+            "<BODY BGCOLOR=" + c.bodyTag + ">", "<CENTER>", "<B>", "<FONT FACE=\"" + c.fontLine + "\">", "<BR>",
+            c.bodyPrefix + "<FONT COLOR=000000>o</FONT><FONT COLOR=FFFFFF>o<BR></FONT>", "<BR>", "</CENTER>", "</B>",
+            "</BODY>", "</HTML>", "<!--- ASCII Picture created by Wrenfold on 16/12/2004 10:20:31 --->",
+            A(kFeedbackNoticeLine)};
+        std::erase_if(expected, [&](const std::string& l) {
+            return (!c.center && (l == "<CENTER>" || l == "</CENTER>")) || (!c.bold && (l == "<B>" || l == "</B>"));
+        });
+        EXPECT_EQ(Lines(g.Run()), expected);
+        EXPECT_EQ(A(g.view.fontName) + "\" SIZE=\"" + A(g.view.fontSize), c.fontLine);
+        EXPECT_EQ(g.files.Only().path, u"C:\\out.htm");
+        EXPECT_TRUE(g.files.Only().closed);
+        EXPECT_TRUE(sawRunning);
+        ASSERT_EQ(g.view.captions.size(), 3u);
+        EXPECT_EQ(A(g.view.captions[0]), kWriting);
+        EXPECT_EQ(A(g.view.captions[1]), "0%       - " + kWriting);  // after the first row: "0%", six blanks
+        EXPECT_TRUE(g.view.Idle());
+        EXPECT_TRUE(g.prompts.messages.empty());  // a finished run says nothing
     }
-}
-
-TEST(HtmlPage, WithoutCentreAndBoldNoSuchLinesAtAll) {
-    Generator g;
-    BlackWhite(g);
-    g.view.center = g.view.bold = false;
-    const std::vector<std::string> expected = {
-        "<!--- ASCII Picture created by Wrenfold ASCII Picture Generator on 16/12/2004 10:20:30 --->",
-        A(kDownloadNoticeLine),
-        "<HTML>",
-        "<HEAD><TITLE>T</TITLE></HEAD>",
-        "<BODY BGCOLOR=000000>",
-        "<FONT FACE=\"Terminal\" SIZE=\"1\">",
-        "<BR>",
-        "<FONT COLOR=000000>o</FONT><FONT COLOR=FFFFFF>o<BR></FONT>",
-        "<BR>",
-        "</BODY>",
-        "</HTML>",
-        "<!--- ASCII Picture created by Wrenfold on 16/12/2004 10:20:31 --->",
-        A(kFeedbackNoticeLine)};
-    EXPECT_EQ(Lines(g.Run()), expected);
-}
-
-TEST(HtmlPage, SettingsAsTheyStandInAnsi) {
-    Generator g;
-    BlackWhite(g);
-    g.view.back = MakeColour(0x10, 0x20, 0xFE);
-    g.view.title = u"Caf\u00E9 <i>\u4E00</i>";
-    g.view.fontName = u"Courier New";
-    g.view.fontSize = u"6";
-    g.view.center = false;
-    const std::vector<std::string> lines = Lines(g.Run());
-    EXPECT_EQ(lines[3], "<HEAD><TITLE>Caf\xE9 <i>?</i></TITLE></HEAD>");
-    EXPECT_EQ(lines[4], "<BODY BGCOLOR=1020FE>");
-    EXPECT_EQ(lines[5], "<B>");
-    EXPECT_EQ(lines[6], "<FONT FACE=\"Courier New\" SIZE=\"6\">");
-    EXPECT_EQ(lines[8].substr(0, 19), "<FONT COLOR=1020FE>");
-}
-
-TEST(HtmlPage, EmptyFontAndSizeBoxesAreFilledAndStaySo) {
-    Generator g;
-    BlackWhite(g);
-    g.view.fontName.clear();
-    g.view.fontSize.clear();
-    const std::vector<std::string> lines = Lines(g.Run());
-    EXPECT_EQ(lines[7], "<FONT FACE=\"Terminal\" SIZE=\"1\">");
-    EXPECT_EQ(g.view.fontName, u"Terminal");
-    EXPECT_EQ(g.view.fontSize, u"1");
-}
-
-TEST(HtmlPage, WindowStatesDuringAndAfterARun) {
-    Generator g;
-    BlackWhite(g);
-    bool sawRunning = false;
-    g.pump.onCall = [&](int) {
-        if (g.pump.calls == 1) {
-            sawRunning = !g.view.exitEnabled && g.view.generateCaption == u"Cancel" && g.writer.Running();
-        }
-    };
-    g.Run();
-    EXPECT_TRUE(sawRunning);
-    ASSERT_EQ(g.view.captions.size(), 3u);
-    EXPECT_EQ(A(g.view.captions[0]), kWriting);
-    // After the first row: the figure 0, "%", six blanks, then the suffix.
-    EXPECT_EQ(A(g.view.captions[1]), "0%       - " + kWriting);
-    EXPECT_TRUE(g.view.Idle());
-    EXPECT_FALSE(g.writer.Running());
-    EXPECT_TRUE(g.prompts.messages.empty());  // a finished run says nothing
-}
-
-// A picture of one row whose body is `samples` characters after the 19 of
-// the opening element, so the 5000-character rule can be placed exactly.
-std::vector<std::string> BodyWrites(int samples) {
-    Generator g(MemoryRaster(samples, 1, 0));
-    g.view.quality = quality::Excellent;
-    g.Run();
-    const auto& w = g.files.Only().writes;
-    // Nine lines before the body, seven after it.
-    return std::vector<std::string>(w.begin() + 9, w.end() - 7);
 }
 
 TEST(HtmlPage, BodyIsWrittenInPiecesOfJustOver5000Characters) {
-    // 19 + 4981 = 5000 characters: never more than 5000, so one piece.
-    std::vector<std::string> pieces = BodyWrites(4981);
-    ASSERT_EQ(pieces.size(), 1u);
-    EXPECT_EQ(pieces[0], "<FONT COLOR=000000>" + std::string(4981, 'o') + "<BR></FONT>\r\n");
-
-    // One sample more takes the buffer to 5001: that sample ends a piece with
-    // no line end; the rest follows as the last piece with the one line end.
-    pieces = BodyWrites(4982);
-    ASSERT_EQ(pieces.size(), 2u);
-    EXPECT_EQ(pieces[0], "<FONT COLOR=000000>" + std::string(4982, 'o'));
-    EXPECT_EQ(pieces[1], "<BR></FONT>\r\n");
-
-    pieces = BodyWrites(12000);
-    ASSERT_EQ(pieces.size(), 3u);
-    EXPECT_EQ(pieces[0].size(), 5001u);
-    EXPECT_EQ(pieces[1], std::string(5001, 'o'));
-    EXPECT_EQ(pieces[2], std::string(12000 - 4982 - 5001, 'o') + "<BR></FONT>\r\n");
-}
-
-// A picture whose every sample changes colour (27 characters each), and a run
-// cancelled from the window at the first event pumping inside the body.
-struct CancelledRun {
-    Generator g;
-    CancelledRun() {
-        MemoryRaster r(300, 100);
-        for (int y = 0; y < 100; ++y)
-            for (int x = 0; x < 300; ++x) r.Set(x, y, ((x + y) % 2) ? 0xFFFFFF : 0x0000FF);
-        g.raster = std::move(r);
-        g.view.quality = quality::Excellent;
-        g.clock.step = 16;  // every look at the clock finds a time slice gone
-        g.pump.onCall = [this](int call) {
-            if (call == 2) {
-                g.writer.cmdGenerate_Click();  // the user presses "Cancel"
-                g.writer.cmdGenerate_Click();  // and, impatient, once more
-            }
-        };
+    // One row of `samples` characters after the 19 of the opening element;
+    // a piece ends once the buffer holds more than 5000, without a line end.
+    const std::string head = "<FONT COLOR=000000>", tail = "<BR></FONT>\r\n";
+    const auto o = [](size_t n) { return std::string(n, 'o'); };
+    const struct { int samples; std::vector<std::string> pieces; } cases[] = {
+        {4981, {head + o(4981) + tail}},
+        {4982, {head + o(4982), tail}},
+        {12000, {head + o(4982), o(5001), o(12000 - 4982 - 5001) + tail}}};
+    for (const auto& c : cases) {
+        Generator g(MemoryRaster(c.samples, 1, 0));
+        g.Run();
+        const auto& w = g.files.Only().writes;  // nine lines before the body, seven after
+        EXPECT_EQ(std::vector<std::string>(w.begin() + 9, w.end() - 7), c.pieces) << c.samples;
     }
-};
-
-TEST(HtmlPage, CancelledRunKeepsWrittenPiecesAndTheClosingLines) {
-    CancelledRun c;
-    const std::string page = c.g.Run();
-    ASSERT_EQ(c.g.files.files.size(), 1u);  // the second click did not start a run
-    const std::vector<std::string> lines = Lines(page);
-    ASSERT_EQ(lines.size(), 17u);
-    EXPECT_EQ(lines[8], "<BR>");
-    const std::string& body = lines[9];
-    EXPECT_EQ(lines[10], "<BR>");
-    EXPECT_EQ(lines[11], "</CENTER>");
-    EXPECT_EQ(lines[16], A(kFeedbackNoticeLine));
-
-    // The body so far is what a full run writes, cut after a whole piece: the
-    // first pumping came after sample 1024, so 27 * 1024 characters were
-    // made, and everything beyond the last piece was dropped.
-    Generator full;
-    full.raster = c.g.raster;
-    full.view.quality = quality::Excellent;
-    const std::string whole = Lines(full.Run()).at(9);
-    ASSERT_GT(body.size(), 5000u);
-    EXPECT_EQ(whole.compare(0, body.size(), body), 0);
-    const size_t madeBy1024 = 19u + 27u * 1024u + 3u * 4u;  // three rows ended by then
-    EXPECT_LE(body.size(), madeBy1024);
-    EXPECT_GT(body.size(), madeBy1024 - 5027u);
-    EXPECT_EQ(body.find("</FONT>", body.size() - 7), std::string::npos);  // no closing element
-    for (size_t i = 9; i + 7 < c.g.files.Only().writes.size(); ++i) {
-        const std::string& piece = c.g.files.Only().writes[i];
-        if (piece == "\r\n") break;
-        EXPECT_GT(piece.size(), 5000u);
-        EXPECT_LE(piece.size(), 5000u + 27u);
-    }
-    EXPECT_TRUE(c.g.view.Idle());
-    EXPECT_FALSE(c.g.writer.Running());
-    EXPECT_TRUE(c.g.files.Only().closed);
 }
 
-TEST(HtmlPage, EventsRunOnATimeSliceNotPerSample) {
-    // 30000 samples with a frozen clock: only the two pumpings around the run.
-    Generator g(MemoryRaster(300, 100, 0));
-    g.view.quality = quality::Excellent;
-    g.Run();
-    EXPECT_EQ(g.pump.calls, 2);
-    EXPECT_EQ(g.view.captions.size(), 3u);  // progress shown after the first row only
-
-    // With time passing, events run every 1024 samples or so and the caption
-    // follows every row.
-    Generator t(MemoryRaster(300, 100, 0));
-    t.view.quality = quality::Excellent;
-    t.clock.step = 16;
-    t.Run();
-    EXPECT_EQ(t.pump.calls, 2 + 30000 / 1024);
-    ASSERT_EQ(t.view.captions.size(), 102u);
-    EXPECT_EQ(A(t.view.captions[2]), "1%       - " + kWriting);
-    EXPECT_EQ(A(t.view.captions[100]), "99%      - " + kWriting);
+MemoryRaster Checkered() {  // every sample changes colour: 27 characters each
+    MemoryRaster r(300, 100);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 300; ++x) r.Set(x, y, ((x + y) % 2) ? 0xFFFFFF : 0x0000FF);
+    return r;
 }
 
-TEST(HtmlPage, ClosingLinesMatchTheOpeningOnesWhenBoxesChangeDuringARun) {
-    Generator g(MemoryRaster(300, 100, 0));
-    g.view.quality = quality::Excellent;
-    g.clock.step = 16;
+TEST(HtmlPage, EventsRunOnATimeSliceAndACancelledRunKeepsWholePieces) {
+    Generator frozen(Checkered()), timed(Checkered()), g(Checkered());
+    const std::vector<std::string> whole = Lines(frozen.Run());
+    EXPECT_EQ(frozen.pump.calls, 2);  // 30000 samples, a frozen clock: only the pumpings around the run,
+    EXPECT_EQ(frozen.view.captions.size(), 3u);  // and progress after the first row only
+    timed.clock.step = g.clock.step = 16;  // every look at the clock finds a time slice gone
+    EXPECT_EQ(Lines(timed.Run()), whole);
+    EXPECT_EQ(timed.pump.calls, 2 + 30000 / 1024);
+    ASSERT_EQ(timed.view.captions.size(), 102u);  // progress after every row
+    EXPECT_EQ(A(timed.view.captions[2]), "1%       - " + kWriting);
+    EXPECT_EQ(A(timed.view.captions[100]), "99%      - " + kWriting);
+
+    // At the first pumping inside the body the user unticks both boxes (the
+    // page must stay balanced) and presses "Cancel", impatiently twice.
     g.pump.onCall = [&](int call) {
-        if (call == 2) g.view.center = g.view.bold = false;
+        if (call != 2) return;
+        g.view.center = g.view.bold = false;
+        g.writer.cmdGenerate_Click();
+        g.writer.cmdGenerate_Click();
     };
     const std::vector<std::string> lines = Lines(g.Run());
+    ASSERT_EQ(g.files.files.size(), 1u);  // the second click started no run
     ASSERT_EQ(lines.size(), 17u);
-    EXPECT_EQ(lines[5], "<CENTER>");
-    EXPECT_EQ(lines[11], "</CENTER>");
-    EXPECT_EQ(lines[12], "</B>");
-}
-
-TEST(HtmlPage, OutputPathThatCannotBeCreatedGivesTheTaskMessage) {
-    Generator g;
-    BlackWhite(g);
-    g.files.failOpen = true;
-    g.prompts.answers = {answer::Ok};
-    g.Run();
-    ASSERT_EQ(g.prompts.messages.size(), 1u);
-    EXPECT_EQ(g.prompts.messages[0].text, u"An error has occured while performing the task.\r\nPath not found");
-    EXPECT_EQ(g.prompts.messages[0].title, u"ASCII Picture Generator");
-    EXPECT_EQ(g.prompts.messages[0].style, 48);
+    std::vector<std::string> frame = whole;
+    frame[9] = lines[9];  // all lines but the body are the full run's
+    EXPECT_EQ(lines, frame);
+    // The body is the full one cut after a whole piece: the first pumping came
+    // after sample 1024 (three rows ended), and what followed the last piece
+    // was dropped.
+    const std::string& body = lines[9];
+    const size_t madeBy1024 = 19u + 27u * 1024u + 3u * 4u;
+    EXPECT_EQ(whole[9].compare(0, body.size(), body), 0);
+    EXPECT_LE(body.size(), madeBy1024);
+    EXPECT_GT(body.size(), madeBy1024 - 5027u);
+    EXPECT_EQ(body.find("</FONT>", body.size() - 7), std::string::npos);
+    const auto& w = g.files.Only().writes;
+    for (size_t i = 9; i < w.size() && w[i] != "\r\n"; ++i) EXPECT_TRUE(w[i].size() > 5000u && w[i].size() <= 5027u);
     EXPECT_TRUE(g.view.Idle());
     EXPECT_FALSE(g.writer.Running());
+    EXPECT_TRUE(g.files.Only().closed);
 }
 
-TEST(HtmlPage, FailureOutsideTheBodyClosesTheFileAndKeepsWhatWasWritten) {
-    Generator g;
-    BlackWhite(g);
-    g.files.failWrites = {11};  // line 11, just after the body
-    g.prompts.answers = {answer::Ok};
-    g.Run();
-    ASSERT_EQ(g.prompts.messages.size(), 1u);  // no Abort/Retry/Ignore outside the body
-    EXPECT_EQ(g.prompts.messages[0].text, u"An error has occured while performing the task.\r\nDisk full");
-    const auto& f = g.files.Only();
-    EXPECT_TRUE(f.closed);
-    EXPECT_EQ(Lines(f.Content()).size(), 10u);
-    EXPECT_TRUE(g.view.Idle());
-}
-
-// Body pieces of a 12000-sample row: writes 10, 11 and 12 of the file.
-void ThreePieces(Generator& g) {
-    g.raster = MemoryRaster(12000, 1, 0);
-    g.view.quality = quality::Excellent;
-}
-
-TEST(HtmlPage, FailedBodyWriteFollowsAbortRetryIgnore) {
-    Generator first;
-    ThreePieces(first);
-    const std::string complete = first.Run();
-    {
-        Generator g;
-        ThreePieces(g);
-        g.files.failWrites = {11, 12};  // the second piece fails twice
-        g.prompts.answers = {answer::Retry, answer::Retry};
-        EXPECT_EQ(g.Run(), complete);  // nothing lost, nothing doubled
-        ASSERT_EQ(g.prompts.messages.size(), 2u);
-        EXPECT_EQ(g.prompts.messages[0].title, u"ASCII Picture Generator error");
-        EXPECT_EQ(g.prompts.messages[0].text,
-                  u"An error occured while executing this command:\r\n\r\nDisk full (61)");
-    }
-    {
-        Generator g;
-        ThreePieces(g);
-        g.files.failWrites = {11};
-        g.prompts.answers = {answer::Ignore};
-        const std::vector<std::string> lines = Lines(g.Run());
-        ASSERT_EQ(lines.size(), 17u);
-        EXPECT_EQ(lines[9], "<FONT COLOR=000000>" + std::string(4982, 'o') + std::string(12000 - 4982 - 5001, 'o') +
-                                "<BR></FONT>");  // the ignored piece is missing
-    }
-    {
-        Generator g;
-        ThreePieces(g);
-        g.files.failWrites = {11};
-        g.prompts.answers = {answer::Abort};
-        const std::vector<std::string> lines = Lines(g.Run());
-        ASSERT_EQ(lines.size(), 17u);
-        EXPECT_EQ(lines[9], "<FONT COLOR=000000>" + std::string(4982, 'o'));  // ended, no closing element
-        EXPECT_EQ(lines[10], "<BR>");
-        EXPECT_EQ(g.prompts.messages.size(), 1u);
+TEST(HtmlPage, FailedBodyWritesFollowAbortRetryIgnoreOtherFailuresTheTaskMessage) {
+    // A 12000-sample row goes out in three body pieces: writes 10, 11 and 12.
+    const std::string head = "<FONT COLOR=000000>", tail = "<BR></FONT>";
+    const auto o = [](size_t n) { return std::string(n, 'o'); };
+    const std::vector<std::string> complete = Lines(Generator(MemoryRaster(12000, 1, 0)).Run());
+    const std::u16string report = u"An error occured while executing this command:\r\n\r\nDisk full (61)",
+                         task = u"An error has occured while performing the task.\r\n";
+    const struct { bool failOpen; std::vector<int> fail; std::deque<int> answers; std::string body; size_t lines;
+                   std::u16string text; } cases[] = {
+        {false, {11, 12}, {answer::Retry, answer::Retry}, head + o(12000) + tail, 17, report},  // none lost or doubled
+        {false, {11}, {answer::Ignore}, head + o(4982) + o(12000 - 4982 - 5001) + tail, 17, report},  // piece missing
+        {false, {11}, {answer::Abort}, head + o(4982), 17, report},  // ended there, without the closing element
+        {false, {12}, {answer::Ignore}, head + o(4982 + 5001), 17, report},  // the last piece held the line end
+        {false, {13}, {answer::Ok}, head + o(12000) + tail, 10, task + u"Disk full"},  // just after the body
+        {true, {}, {answer::Ok}, "", 0, task + u"Path not found"}};
+    for (const auto& c : cases) {
+        Generator g(MemoryRaster(12000, 1, 0));
+        g.files.failOpen = c.failOpen;
+        g.files.failWrites = c.fail;
+        g.prompts.answers = c.answers;
+        std::vector<std::string> expected = complete;
+        expected[9] = c.body;
+        expected.resize(c.lines);
+        EXPECT_EQ(Lines(g.Run()), expected);
+        EXPECT_EQ(g.files.files.size(), c.failOpen ? 0u : 1u);
+        ASSERT_EQ(g.prompts.messages.size(), c.answers.size());  // the task message offers no Retry
+        const bool inBody = c.answers[0] != answer::Ok;
+        for (const auto& m : g.prompts.messages) {
+            EXPECT_EQ(m.text, c.text);
+            EXPECT_EQ(m.title, inBody ? u"ASCII Picture Generator error" : u"ASCII Picture Generator");
+            EXPECT_EQ(m.style, inBody ? 50 : 48);
+        }
         EXPECT_TRUE(g.view.Idle());
+        EXPECT_FALSE(g.writer.Running());
+        EXPECT_TRUE(c.failOpen || g.files.Only().closed);
     }
-    {
-        // The last piece, with the body's line end, fails and is ignored.
-        Generator g;
-        ThreePieces(g);
-        g.files.failWrites = {12};
-        g.prompts.answers = {answer::Ignore};
-        const std::vector<std::string> lines = Lines(g.Run());
-        ASSERT_EQ(lines.size(), 17u);
-        EXPECT_EQ(lines[9], "<FONT COLOR=000000>" + std::string(4982 + 5001, 'o'));
-    }
-}
-
-// 200 x 200 samples with 32767 characters: the 32767th sample overflows CharPos.
-void LongCharacterSet(Generator& g) {
-    g.raster = MemoryRaster(200, 200, 0);
-    g.view.quality = quality::Excellent;
-    g.view.chars.clear();
-    for (int i = 0; i < 32767; ++i) g.view.chars += static_cast<char16_t>(u'A' + i % 26);
-}
-
-std::string Expected(const std::u16string& chars, int from, int count) {
-    std::string s;
-    for (int i = 0; i < count; ++i) s += static_cast<char>(chars[static_cast<size_t>(from + i)]);
-    return s;
 }
 
 TEST(HtmlPage, CharPosOverflowGoesToTheErrorReport) {
-    {
-        Generator g;
-        LongCharacterSet(g);
-        g.prompts.answers = {answer::Abort};
+    // 200 x 200 samples with 32767 characters: the 32767th sample overflows.
+    std::string cycle;
+    for (int i = 0; i < 32767; ++i) cycle += static_cast<char>('A' + i % 26);
+    for (const std::deque<int>& answers : {std::deque<int>{answer::Abort},
+                                           std::deque<int>{answer::Retry, answer::Retry, answer::Abort},
+                                           std::deque<int>{answer::Ignore}}) {
+        Generator g(MemoryRaster(200, 200, 0));
+        g.view.chars = FromAnsi(cycle);
+        g.prompts.answers = answers;
         const std::vector<std::string> lines = Lines(g.Run());
-        ASSERT_EQ(g.prompts.messages.size(), 1u);
-        EXPECT_EQ(g.prompts.messages[0].text, u"An error occured while executing this command:\r\n\r\nOverflow (6)");
-        EXPECT_EQ(g.prompts.messages[0].title, u"ASCII Picture Generator error");
-        EXPECT_EQ(g.prompts.messages[0].style, 50);
+        ASSERT_EQ(g.prompts.messages.size(), answers.size());  // Retry meets the same overflow
+        for (const auto& m : g.prompts.messages) {
+            EXPECT_EQ(m.text, u"An error occured while executing this command:\r\n\r\nOverflow (6)");
+            EXPECT_EQ(m.title, u"ASCII Picture Generator error");
+            EXPECT_EQ(m.style, 50);
+        }
         ASSERT_EQ(lines.size(), 17u);
-        // Only whole pieces reach the file: each ended past 5000 characters.
-        const std::string text = StripMarkup(lines[9]);
-        EXPECT_EQ(text, Expected(g.view.chars, 0, static_cast<int>(text.size())));
-        EXPECT_GT(text.size(), 32766u - 5100u);
-        EXPECT_LE(text.size(), 32766u);
-        EXPECT_EQ(lines[9].find("</FONT>"), std::string::npos);
+        const std::string text = std::regex_replace(lines[9], std::regex("<[^>]*>"), "");
+        if (answers.back() == answer::Abort) {  // only whole pieces, each past 5000 characters
+            EXPECT_EQ(text, cycle.substr(0, text.size()));
+            EXPECT_GT(text.size(), 32766u - 5100u);
+            EXPECT_LE(text.size(), 32766u);
+            EXPECT_EQ(lines[9].find("</FONT>"), std::string::npos);
+        } else {  // that sample goes without its character, the cycle restarts and the run completes
+            EXPECT_EQ(text, cycle.substr(0, 32766) + cycle.substr(0, 40000 - 32767));
+            EXPECT_EQ(lines[9].substr(lines[9].size() - 11), "<BR></FONT>");
+        }
         EXPECT_TRUE(g.view.Idle());
     }
-    {
-        Generator g;
-        LongCharacterSet(g);
-        g.prompts.answers = {answer::Retry, answer::Retry, answer::Abort};
-        g.Run();
-        EXPECT_EQ(g.prompts.messages.size(), 3u);  // the same step, failing each time
-    }
-    {
-        // Ignore: that sample goes without its character, the cycle starts
-        // again at 1, and the run completes without asking again.
-        Generator g;
-        LongCharacterSet(g);
-        g.prompts.answers = {answer::Ignore};
-        const std::vector<std::string> lines = Lines(g.Run());
-        EXPECT_EQ(g.prompts.messages.size(), 1u);
-        ASSERT_EQ(lines.size(), 17u);
-        const std::string text = StripMarkup(lines[9]);
-        EXPECT_EQ(text, Expected(g.view.chars, 0, 32766) + Expected(g.view.chars, 0, 40000 - 32767));
-        EXPECT_EQ(lines[9].substr(lines[9].size() - 11), "<BR></FONT>");
-    }
 }
 
-TEST(ProgressCaption, FigureRoundsToTwoDecimalsHalvesToEven) {
+TEST(ProgressCaption, FigureRoundsToTwoDecimalsHalvesToEvenAndIsPaddedToEight) {
     const std::pair<std::pair<int, int>, std::u16string> cases[] = {
-        {{0, 480}, u"0"},          {{1, 8}, u"12.5"},       {{1, 32}, u"3.12"},      {{3, 32}, u"9.38"},
-        {{1, 3}, u"33.33"},        {{2, 3}, u"66.67"},      {{1, 10}, u"10"},        {{99, 100}, u"99"},
-        {{1, 20000}, u"0"},        {{3, 20000}, u"0.02"},   {{1, 400}, u"0.25"},     {{474, 480}, u"98.75"},
-        {{1, 1000}, u"0.1"},       {{1, 1}, u"100"}};
+        {{0, 480}, u"0"},   {{1, 8}, u"12.5"},      {{1, 32}, u"3.12"},   {{3, 32}, u"9.38"},   {{1, 3}, u"33.33"},
+        {{2, 3}, u"66.67"}, {{1, 10}, u"10"},       {{99, 100}, u"99"},   {{1, 20000}, u"0"},   {{3, 20000}, u"0.02"},
+        {{1, 400}, u"0.25"}, {{474, 480}, u"98.75"}, {{1, 1000}, u"0.1"}, {{1, 1}, u"100"},     {{5, 0}, u"0"}};
     for (const auto& [yh, figure] : cases)
         EXPECT_EQ(ProgressFigure(yh.first, yh.second, u"."), figure) << yh.first << "/" << yh.second;
-    EXPECT_EQ(ProgressFigure(1, 8, u","), u"12,5");
-    EXPECT_EQ(ProgressFigure(5, 0, u"."), u"0");
-}
-
-TEST(ProgressCaption, PaddedToEightCharacters) {
-    EXPECT_EQ(A(ProgressCaption(0, 480, u".")), "0%       - " + kWriting);
     EXPECT_EQ(A(ProgressCaption(1, 8, u",")), "12,5%    - " + kWriting);
     EXPECT_EQ(A(ProgressCaption(1, 3, u".")), "33.33%   - " + kWriting);
     EXPECT_EQ(A(ProgressCaption(1, 3, u"<sep>")), "33<sep>33% - " + kWriting);  // longer: no padding

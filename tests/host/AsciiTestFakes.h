@@ -1,8 +1,10 @@
 #pragma once
-// Fakes for the picture generator's run: the window, the output file, the
+// Fakes for the picture generator's run: the window, the output files, the
 // clock and the event pump, all recording what the run did to them.
+#include <deque>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,18 +14,13 @@
 
 namespace wf::test {
 
-class FakeGeneratorView : public GeneratorView {
-public:
-    std::u16string outputPath = u"C:\\out.htm";
-    std::u16string title = u"Created by Wrenfold ASCII picture generator";
+struct FakeGeneratorView : GeneratorView {
+    std::u16string outputPath = u"C:\\out.htm", title = u"T", fontName = u"Terminal", fontSize = u"1", chars = u"o";
     Colour back = 0;
-    bool center = true, bold = true;
-    std::u16string fontName = u"Terminal", fontSize = u"1";
-    int16_t quality = quality::Good;
-    std::u16string chars = u"o";
+    bool center = true, bold = true, exitEnabled = true;
+    int16_t quality = quality::Excellent;
     std::vector<std::u16string> captions;  // every window caption set, in order
-    std::u16string generateCaption = std::u16string(kGenerateCaption);
-    bool exitEnabled = true;
+    std::u16string generateCaption{kGenerateCaption};
 
     std::u16string OutputPath() override { return outputPath; }
     std::u16string PageTitle() override { return title; }
@@ -39,7 +36,6 @@ public:
     void SetCaption(std::u16string_view c) override { captions.emplace_back(c); }
     void SetGenerateCaption(std::u16string_view c) override { generateCaption = c; }
     void EnableExit(bool e) override { exitEnabled = e; }
-
     bool Idle() const {
         return exitEnabled && generateCaption == kGenerateCaption && !captions.empty() &&
                captions.back() == kAsciiWindowCaption;
@@ -61,36 +57,25 @@ struct FileRecord {
     }
 };
 
-class FakeSink : public TextSink {
-public:
-    explicit FakeSink(FileRecord& r) : r_(r) {}
-    ~FakeSink() override { r_.closed = true; }
+struct FakeSink : TextSink {
+    FileRecord& r;
+    explicit FakeSink(FileRecord& rec) : r(rec) {}
+    ~FakeSink() override { r.closed = true; }
     void Write(std::string_view bytes) override {
-        ++r_.attempts;
-        for (int& n : r_.failWrites) {
-            if (n == r_.attempts) {
-                n = 0;
-                throw CommandError(err::DiskFull, u"Disk full");
-            }
-        }
-        r_.writes.emplace_back(bytes);
+        ++r.attempts;
+        for (int& n : r.failWrites)
+            if (n == r.attempts) { n = 0; throw CommandError(err::DiskFull, u"Disk full"); }
+        r.writes.emplace_back(bytes);
     }
-    void Close() override { r_.closed = true; }
-
-private:
-    FileRecord& r_;
+    void Close() override { r.closed = true; }
 };
 
-class FakeOutputFiles : public OutputFiles {
-public:
-    std::vector<FileRecord> files;  // one per opening
-    std::vector<int> failWrites;    // handed to the next file opened
+struct FakeOutputFiles : OutputFiles {
+    std::deque<FileRecord> files;  // one per opening; a deque keeps live sinks' records in place
+    std::vector<int> failWrites;   // handed to the next file opened
     bool failOpen = false;
-
     std::unique_ptr<TextSink> CreateForOutput(std::u16string_view path) override {
         if (failOpen) throw CommandError(err::PathNotFound, u"Path not found");
-        files.reserve(8);  // records are referenced by live sinks
-        if (files.size() == files.capacity()) throw std::logic_error("too many files for the fake");
         files.push_back(FileRecord{std::u16string(path), {}, failWrites});
         return std::make_unique<FakeSink>(files.back());
     }
@@ -100,25 +85,16 @@ public:
     }
 };
 
-// Time moves only when the test says so, or by `step` at every reading.
-class FakeClock : public ClockLocale {
-public:
+// Time moves by `step` at every reading; the two dates alternate.
+struct FakeClock : ClockLocale {
     uint64_t now = 1000, step = 0;
-    std::u16string separator = u".";
-    std::vector<std::u16string> dates{u"16/12/2004 10:20:30", u"16/12/2004 10:20:31"};
-    size_t datesGiven = 0;
-
-    uint64_t Milliseconds() override {
-        const uint64_t t = now;
-        now += step;
-        return t;
-    }
-    std::u16string NowText() override { return dates.at(datesGiven++ % dates.size()); }
-    std::u16string DecimalSeparator() override { return separator; }
+    int datesGiven = 0;
+    uint64_t Milliseconds() override { now += step; return now - step; }
+    std::u16string NowText() override { return datesGiven++ % 2 ? u"16/12/2004 10:20:31" : u"16/12/2004 10:20:30"; }
+    std::u16string DecimalSeparator() override { return u"."; }
 };
 
-class FakePump : public EventPump {
-public:
+struct FakePump : EventPump {
     int calls = 0;
     std::function<void(int call)> onCall;  // runs "window events" at a given pumping
     void DoEvents() override {
@@ -127,7 +103,8 @@ public:
     }
 };
 
-// One generator with its fakes, wired together.
+// One generator with its fakes, wired together; not copyable, as the writer
+// refers to the members.
 struct Generator {
     FakeGeneratorView view;
     FakeOutputFiles files;
@@ -137,19 +114,15 @@ struct Generator {
     MemoryRaster raster;
     AsciiPictureWriter writer{view, raster, files, clock, pump, prompts};
 
-    Generator() = default;
-    explicit Generator(MemoryRaster r) : raster(std::move(r)) {}
-    // The writer refers to the members: a copy would refer to the original's.
+    explicit Generator(MemoryRaster r = {}) : raster(std::move(r)) {}
     Generator(const Generator&) = delete;
-    Generator& operator=(const Generator&) = delete;
-    // Runs Generate and gives the page written.
-    std::string Run() {
+    std::string Run() {  // the page written
         writer.cmdGenerate_Click();
         return files.files.empty() ? std::string() : files.files.back().Content();
     }
 };
 
-// The lines of a page (CR LF ends), and the characters of a body without its markup.
+// The lines of a page (CR LF ends).
 inline std::vector<std::string> Lines(const std::string& page) {
     std::vector<std::string> lines;
     size_t from = 0;
@@ -157,19 +130,6 @@ inline std::vector<std::string> Lines(const std::string& page) {
         lines.push_back(page.substr(from, at - from));
     if (from != page.size()) lines.push_back(page.substr(from) + "<no line end>");
     return lines;
-}
-
-inline std::string StripMarkup(const std::string& body) {
-    std::string out;
-    for (size_t i = 0; i < body.size(); ++i) {
-        if (body[i] == '<') {
-            i = body.find('>', i);
-            if (i == std::string::npos) break;
-        } else {
-            out += body[i];
-        }
-    }
-    return out;
 }
 
 }  // namespace wf::test

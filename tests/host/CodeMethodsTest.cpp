@@ -11,253 +11,121 @@
 namespace wf {
 namespace {
 
-// Host builds use Windows-1252, so any byte string is a text the code page holds.
-std::u16string RandomAnsiText(std::mt19937& rng) {
-    std::uniform_int_distribution<int> len(0, 40), byte(0, 255);
-    std::string bytes(static_cast<size_t>(len(rng)), '\0');
-    for (char& b : bytes) b = static_cast<char>(byte(rng));
-    return FromAnsi(bytes);
+// op 1..3 codes with that method, -1..-3 decodes; only method 2 uses the key.
+std::u16string Apply(int op, std::u16string_view text, int16_t key) {
+    switch (op) {
+        case 1: return code1(text);
+        case -1: return decode1(text);
+        case 2: return code2(text, key);
+        case -2: return decode2(text, key);
+        case 3: return code3(text);
+        default: return decode3(text);
+    }
 }
 
-std::u16string RandomUtf16Text(std::mt19937& rng) {
-    std::uniform_int_distribution<int> len(0, 41), unit(0, 0xFFFF);
-    std::u16string text(static_cast<size_t>(len(rng)), u'\0');
-    for (char16_t& c : text) c = static_cast<char16_t>(unit(rng));
-    return text;
+TEST(CodeMethods, Examples) {
+    const struct { int op; std::u16string in; int16_t key; std::u16string out; } cases[] = {
+        {1, u"THIS IS A TEST", 0, u"SIHT JR Z SFRU"}, {2, u"THIS IS A TEST", 3, u"WKLV LV D WHVW"},
+        {3, u"THIS IS A TEST", 0, u"HTSII  S AETTS"}, {2, u"THIS IS A TEST", 15, u"IWXH XH P ITHI"},  // wraps past Z
+        // Method 1 wraps at both ends, touches only capitals, counts positions from 1 whatever they hold.
+        {1, u"AZAZ", 0, u"ZAZA"}, {-1, u"AZAZ", 0, u"BYBY"}, {1, u"Hello, World", 0, u"Gello, Xorld"},
+        {-1, u"Gello, Xorld", 0, u"Hello, World"}, {1, u"abc 123 !?~", 0, u"abc 123 !?~"},
+        {1, u"xB", 0, u"xC"}, {1, u"xxB", 0, u"xxA"},
+        {2, u"XYZ abc", 3, u"ABC abc"}, {2, u"ABC", -3, u"XYZ"}, {2, u"HAL", 26, u"HAL"}, {2, u"HAL", -26, u"HAL"},
+        {2, u"Hello, World", 0, u"Hello, World"}, {-2, u"KDO", 3, u"HAL"},
+        {-2, u"THIS IS A TEST", 0, u""}, {-2, u"", 0, u""},  // decoding with key 0 gives empty text
+        // Beyond 26 places one wrap cannot bring letters back into A..Z.
+        {-2, u"ABCDE", 30, u"=>?@A"}, {2, u"ZYB", 27, u"[ZC"}, {2, u"Z", 40, u"h"},
+        // Codes outside one byte show as "?"; A+200 wraps down to 239; codes 0 and 255 are characters.
+        {2, u"AZ", 200, u"\u00EF?"}, {2, u"A", INT16_MAX, u"?"}, {2, u"A", INT16_MIN, u"?"},
+        {-2, u"Z", INT16_MIN, u"?"}, {-2, u"A", INT16_MAX, u"?"}, {2, u"A", -91, std::u16string(1, u'\0')},
+        {2, u"Z", 191, u"\u00FF"}, {2, u"Z", 192, u"?"},
+        // Accented capitals are no A..Z codes; characters outside the code page come back as the codec makes them.
+        {1, u"\u00C9A\u00C0B", 0, u"\u00C9B\u00C0C"}, {2, u"\u00C9\u20AC\u0160", 5, u"\u00C9\u20AC\u0160"},
+        {1, u"\u03A9A", 0, u"?B"}, {-2, u"\u4E2DZ", 1, u"?Y"},
+        // Method 3 swaps neighbours and never converts: even surrogate halves swap.
+        {3, u"ABCD", 0, u"BADC"}, {3, u"ABCDE", 0, u"BADCE"}, {-3, u"ABCDE", 0, u"BADCE"}, {3, u"A", 0, u"A"},
+        {3, u"\u03A9\u4E2D\u00E9", 0, u"\u4E2D\u03A9\u00E9"}, {3, u"\U0001F600", 0, u"\xDE00\xD83D"},
+        {1, u"", 0, u""}, {-1, u"", 0, u""}, {2, u"", 7, u""}, {-2, u"", 7, u""}, {3, u"", 0, u""}, {-3, u"", 0, u""}};
+    for (const auto& c : cases) EXPECT_EQ(Apply(c.op, c.in, c.key), c.out) << c.op << " key " << c.key;
+    EXPECT_NE(decode2(code2(u"ZZZ", 27), 27), u"ZZZ");  // punctuation from a big key has no way back
 }
 
-bool IsCapital(char16_t c) { return c >= u'A' && c <= u'Z'; }
-
-TEST(CodeMethods, InitialWindowText) {
-    const std::u16string text = u"THIS IS A TEST";
-    EXPECT_EQ(code1(text), u"SIHT JR Z SFRU");
-    EXPECT_EQ(code3(text), u"HTSII  S AETTS");
-    EXPECT_EQ(code2(text, 3), u"WKLV LV D WHVW");
-    EXPECT_EQ(code2(text, 15), u"IWXH XH P ITHI");  // T, S, W wrap past Z
-    EXPECT_EQ(decode1(code1(text)), text);
-    EXPECT_EQ(decode3(code3(text)), text);
-    for (int16_t key = 1; key <= 15; ++key) EXPECT_EQ(decode2(code2(text, key), key), text) << key;
-}
-
-TEST(CodeMethods, Method1WrapsAtBothEndsAndTouchesOnlyCapitals) {
-    EXPECT_EQ(code1(u"AZAZ"), u"ZAZA");
-    EXPECT_EQ(decode1(u"AZAZ"), u"BYBY");
-    EXPECT_EQ(code1(u"Hello, World"), u"Gello, Xorld");
-    EXPECT_EQ(decode1(u"Gello, Xorld"), u"Hello, World");
-    EXPECT_EQ(code1(u"abc 123 !?~"), u"abc 123 !?~");
-    // Positions count from 1 even after non-capitals.
-    EXPECT_EQ(code1(u"xB"), u"xC");
-    EXPECT_EQ(code1(u"xxB"), u"xxA");
-}
-
-TEST(CodeMethods, Method2ShiftsAndWrapsOnce) {
-    EXPECT_EQ(code2(u"XYZ abc", 3), u"ABC abc");
-    EXPECT_EQ(code2(u"ABC", -3), u"XYZ");
-    EXPECT_EQ(code2(u"HAL", 26), u"HAL");
-    EXPECT_EQ(code2(u"HAL", -26), u"HAL");
-    EXPECT_EQ(code2(u"Hello, World", 0), u"Hello, World");
-    EXPECT_EQ(decode2(u"KDO", 3), u"HAL");
-}
-
-TEST(CodeMethods, DecodeWithKeyZeroGivesEmptyText) {
-    EXPECT_EQ(decode2(u"THIS IS A TEST", 0), u"");
-    EXPECT_EQ(decode2(u"", 0), u"");
-}
-
-TEST(CodeMethods, KeysBeyond26PlacesLeaveTheCapitals) {
-    // One wrap of 26 cannot bring these back into A..Z.
-    EXPECT_EQ(decode2(u"ABCDE", 30), u"=>?@A");
-    EXPECT_EQ(code2(u"ZYB", 27), u"[ZC");
-    EXPECT_EQ(code2(u"Z", 40), u"h");
-    // Punctuation from a big key is not a capital any more: no way back.
-    EXPECT_NE(decode2(code2(u"ZZZ", 27), 27), u"ZZZ");
-}
-
-TEST(CodeMethods, CodesOutsideOneByteShowAsQuestionMarks) {
-    // A+200 wraps down to 239, still a Windows-1252 character; Z+200 gives 264.
-    EXPECT_EQ(code2(u"AZ", 200), u"\u00EF?");
-    EXPECT_EQ(code2(u"A", INT16_MAX), u"?");
-    EXPECT_EQ(code2(u"A", INT16_MIN), u"?");
-    EXPECT_EQ(decode2(u"Z", INT16_MIN), u"?");
-    EXPECT_EQ(decode2(u"A", INT16_MAX), u"?");
-    // The edge of the byte range still names characters: code 0 and code 255.
-    EXPECT_EQ(code2(u"A", -91), std::u16string(1, u'\0'));
-    EXPECT_EQ(code2(u"Z", 191), u"\u00FF");
-    EXPECT_EQ(code2(u"Z", 192), u"?");
-}
-
-TEST(CodeMethods, AccentedAndNonAnsiCharacters) {
-    // Accented capitals are no A..Z codes and pass through unchanged.
-    EXPECT_EQ(code1(u"\u00C9A\u00C0B"), u"\u00C9B\u00C0C");
-    EXPECT_EQ(code2(u"\u00C9\u20AC\u0160", 5), u"\u00C9\u20AC\u0160");
-    // A character outside the code page comes back as the codec makes it.
-    EXPECT_EQ(code1(u"\u03A9A"), u"?B");
-    EXPECT_EQ(decode2(u"\u4E2DZ", 1), u"?Y");
-    // Method 3 never converts: each UTF-16 unit moves untouched, so even the
-    // two halves of a surrogate pair swap places, and swap back.
-    EXPECT_EQ(code3(u"\u03A9\u4E2D\u00E9"), u"\u4E2D\u03A9\u00E9");
-    EXPECT_EQ(code3(u"\U0001F600"), u"\xDE00\xD83D");
-    EXPECT_EQ(code3(code3(u"\U0001F600")), u"\U0001F600");
-}
-
-TEST(CodeMethods, Method3SwapsNeighbours) {
-    EXPECT_EQ(code3(u"ABCD"), u"BADC");
-    EXPECT_EQ(code3(u"ABCDE"), u"BADCE");
-    EXPECT_EQ(code3(u"A"), u"A");
-    EXPECT_EQ(decode3(u"ABCDE"), u"BADCE");
-}
-
-TEST(CodeMethods, EmptyTextGivesEmptyResults) {
-    EXPECT_EQ(code1(u""), u"");
-    EXPECT_EQ(decode1(u""), u"");
-    EXPECT_EQ(code2(u"", 7), u"");
-    EXPECT_EQ(decode2(u"", 7), u"");
-    EXPECT_EQ(code3(u""), u"");
-    EXPECT_EQ(decode3(u""), u"");
-}
-
-TEST(CodeMethodsProperty, Method1RoundTripsBothWaysAndMovesCapitalsOneLetter) {
+TEST(CodeMethodsProperty, RoundTripsAndOnlyCapitalsMove) {
     std::mt19937 rng(2101);
-    for (int n = 0; n < 2000; ++n) {
-        const std::u16string text = RandomAnsiText(rng);
-        const std::u16string coded = code1(text);
-        ASSERT_EQ(decode1(coded), text);
+    std::uniform_int_distribution<int> len(0, 40), byte(0, 255), unit(0, 0xFFFF), anyKey(INT16_MIN, INT16_MAX);
+    for (int n = 0; n < 4000; ++n) {
+        // Host builds use Windows-1252, so any byte string is a text the code page holds.
+        std::string bytes(static_cast<size_t>(len(rng)), '\0');
+        for (char& b : bytes) b = static_cast<char>(byte(rng));
+        const std::u16string text = FromAnsi(bytes);
+        std::u16string any(static_cast<size_t>(len(rng)), u'\0');
+        for (char16_t& c : any) c = static_cast<char16_t>(unit(rng));
+
+        const auto key = static_cast<int16_t>(n % 53 - 26);  // every key within 26 places
+        const std::u16string c1 = code1(text), c2 = code2(text, key), c3 = code3(any);
+        ASSERT_EQ(decode1(c1), text);
         ASSERT_EQ(code1(decode1(text)), text);
-        ASSERT_EQ(coded.size(), text.size());
+        if (key != 0) {
+            ASSERT_EQ(decode2(c2, key), text) << key;
+        }
+        ASSERT_EQ(c1.size(), text.size());
+        ASSERT_EQ(c2.size(), text.size());
         for (size_t i = 0; i < text.size(); ++i) {
-            if (!IsCapital(text[i])) {
-                ASSERT_EQ(coded[i], text[i]);
-                continue;
-            }
-            const int step = (i + 1) % 2 == 0 ? 1 : 25;  // forward at even positions, back at odd
-            ASSERT_EQ(coded[i], u'A' + (text[i] - u'A' + step) % 26);
+            const int d = text[i] - u'A';
+            const bool capital = d >= 0 && d < 26;  // method 1: back at odd positions, forward at even
+            ASSERT_EQ(c1[i], capital ? u'A' + (d + (i % 2 ? 1 : 25)) % 26 : text[i]);
+            ASSERT_EQ(c2[i], capital ? u'A' + (d + key + 26) % 26 : text[i]) << key;
         }
-    }
-}
-
-TEST(CodeMethodsProperty, Method2RoundTripsForEveryKeyWithin26Places) {
-    std::mt19937 rng(2102);
-    for (int16_t key = -26; key <= 26; ++key) {
-        if (key == 0) continue;
-        for (int n = 0; n < 100; ++n) {
-            const std::u16string text = RandomAnsiText(rng);
-            const std::u16string coded = code2(text, key);
-            ASSERT_EQ(decode2(coded, key), text) << key;
-            ASSERT_EQ(coded.size(), text.size());
-            for (size_t i = 0; i < text.size(); ++i) {
-                const char16_t want =
-                    IsCapital(text[i]) ? static_cast<char16_t>(u'A' + (text[i] - u'A' + key + 26) % 26) : text[i];
-                ASSERT_EQ(coded[i], want) << key;
-            }
-        }
-    }
-}
-
-TEST(CodeMethodsProperty, Method3UndoesItselfForAnyText) {
-    std::mt19937 rng(2103);
-    for (int n = 0; n < 2000; ++n) {
-        const std::u16string text = RandomUtf16Text(rng);
-        const std::u16string coded = code3(text);
-        ASSERT_EQ(coded.size(), text.size());
-        ASSERT_EQ(code3(coded), text);
-        ASSERT_EQ(std::multiset<char16_t>(coded.begin(), coded.end()),
-                  std::multiset<char16_t>(text.begin(), text.end()));
-    }
-}
-
-TEST(CodeMethodsProperty, LargeKeysNeverCrashAndKeepTheLength) {
-    std::mt19937 rng(2104);
-    std::uniform_int_distribution<int> anyKey(INT16_MIN, INT16_MAX);
-    for (int n = 0; n < 2000; ++n) {
-        const std::u16string text = RandomUtf16Text(rng);
-        const auto key = static_cast<int16_t>(anyKey(rng));
-        ASSERT_EQ(code2(text, key).size(), text.size());
-        ASSERT_EQ(decode2(text, key).size(), key == 0 ? 0u : text.size());
+        ASSERT_EQ(code3(c3), any);
+        ASSERT_EQ(std::multiset<char16_t>(c3.begin(), c3.end()), std::multiset<char16_t>(any.begin(), any.end()));
+        const auto big = static_cast<int16_t>(anyKey(rng));  // any key keeps the length
+        ASSERT_EQ(code2(any, big).size(), any.size());
+        ASSERT_EQ(decode2(any, big).size(), big == 0 ? 0u : any.size());
     }
 }
 
 TEST(CoderWindowLogic, KeyIsReadLenientlyInto16Bits) {
-    EXPECT_EQ(ReadCoderKey(u"7"), 7);
-    EXPECT_EQ(ReadCoderKey(u" 1 2abc"), 12);
-    EXPECT_EQ(ReadCoderKey(u"-3"), -3);
-    EXPECT_EQ(ReadCoderKey(u"2.5"), 2);
-    EXPECT_EQ(ReadCoderKey(u"3.5"), 4);
-    EXPECT_EQ(ReadCoderKey(u"&HA"), 10);
-    EXPECT_EQ(ReadCoderKey(u"&HFFFF"), -1);
-    EXPECT_EQ(ReadCoderKey(u""), 0);
-    EXPECT_EQ(ReadCoderKey(u"key"), 0);
-    EXPECT_EQ(ReadCoderKey(u"32767"), 32767);
-    EXPECT_EQ(ReadCoderKey(u"-32768"), -32768);
-    EXPECT_EQ(ReadCoderKey(u"32768"), std::nullopt);
-    EXPECT_EQ(ReadCoderKey(u"&H10000"), std::nullopt);
-    EXPECT_EQ(ReadCoderKey(u"1E400"), std::nullopt);
+    const std::pair<std::u16string, std::optional<int16_t>> cases[] = {
+        {u"7", 7},          {u" 1 2abc", 12},        {u"-3", -3},           {u"2.5", 2},
+        {u"3.5", 4},        {u"&HA", 10},            {u"&HFFFF", -1},       {u"", 0},
+        {u"key", 0},        {u"32767", 32767},       {u"-32768", -32768},   {u"32768", std::nullopt},
+        {u"&H10000", std::nullopt},                  {u"1E400", std::nullopt}};
+    for (const auto& [text, key] : cases) EXPECT_EQ(ReadCoderKey(text), key) << ToUtf8(text);
 }
 
 TEST(CoderWindowLogic, OkFillsTheThreeRowsForTheChosenMode) {
-    const auto coded = RunCoder(CoderMode::Code, u"THIS IS A TEST", u"3");
-    ASSERT_TRUE(coded);
-    EXPECT_EQ(coded->method1, u"SIHT JR Z SFRU");
-    EXPECT_EQ(coded->method2, u"WKLV LV D WHVW");
-    EXPECT_EQ(coded->method3, u"HTSII  S AETTS");
-
-    const auto decoded = RunCoder(CoderMode::Decode, u"AZAZ", u"1");
-    ASSERT_TRUE(decoded);
-    EXPECT_EQ(decoded->method1, u"BYBY");
-    EXPECT_EQ(decoded->method2, u"ZYZY");
-    EXPECT_EQ(decoded->method3, u"ZAZA");
-
-    const auto empty = RunCoder(CoderMode::Code, u"", u"5");
-    ASSERT_TRUE(empty);
-    EXPECT_EQ(empty->method1 + empty->method2 + empty->method3, u"");
-}
-
-TEST(CoderWindowLogic, DecodingWithoutAKeyEmptiesOnlyMethod2) {
-    for (const char16_t* keyText : {u"", u"abc", u"0", u"0.4"}) {
-        const auto r = RunCoder(CoderMode::Decode, u"Hello, World", keyText);
+    const struct { CoderMode mode; std::u16string in, key, m1, m2, m3; } cases[] = {
+        {CoderMode::Code, u"THIS IS A TEST", u"3", u"SIHT JR Z SFRU", u"WKLV LV D WHVW", u"HTSII  S AETTS"},
+        {CoderMode::Decode, u"AZAZ", u"1", u"BYBY", u"ZYZY", u"ZAZA"},
+        {CoderMode::Code, u"", u"5", u"", u"", u""},
+        // Decoding without a key, or a key that cannot be held, empties only method 2.
+        {CoderMode::Decode, u"Hello, World", u"", u"Iello, Vorld", u"", u"eHll,oW rodl"},
+        {CoderMode::Decode, u"Hello, World", u"abc", u"Iello, Vorld", u"", u"eHll,oW rodl"},
+        {CoderMode::Decode, u"Hello, World", u"0.4", u"Iello, Vorld", u"", u"eHll,oW rodl"},
+        {CoderMode::Code, u"AB", u"40000", u"ZC", u"", u"BA"},
+        {CoderMode::Decode, u"AB", u"40000", u"BA", u"", u"BA"}};
+    for (const auto& c : cases) {
+        const auto r = RunCoder(c.mode, c.in, c.key);
         ASSERT_TRUE(r);
-        EXPECT_EQ(r->method1, u"Iello, Vorld");
-        EXPECT_EQ(r->method2, u"");
-        EXPECT_EQ(r->method3, u"eHll,oW rodl");
+        EXPECT_EQ(r->method1, c.m1);
+        EXPECT_EQ(r->method2, c.m2) << ToUtf8(c.key);
+        EXPECT_EQ(r->method3, c.m3);
     }
-}
-
-TEST(CoderWindowLogic, KeyThatCannotBeHeldEmptiesMethod2InEitherMode) {
-    for (CoderMode mode : {CoderMode::Code, CoderMode::Decode}) {
-        const auto r = RunCoder(mode, u"AB", u"40000");
-        ASSERT_TRUE(r);
-        EXPECT_EQ(r->method2, u"");
-        EXPECT_EQ(r->method3, u"BA");
-    }
-}
-
-TEST(CoderWindowLogic, NoModeChosenIsRefusedWithTheGuardMessage) {
-    EXPECT_EQ(RunCoder(CoderMode::None, u"THIS IS A TEST", u"3"), std::nullopt);
+    EXPECT_EQ(RunCoder(CoderMode::None, u"THIS IS A TEST", u"3"), std::nullopt);  // refused: the guard message
     EXPECT_EQ(kCoderModeGuardMessage, u"Please choose to optcode or optDecode!");
 }
 
 TEST(CoderWindowLogic, DrawnKeysCoverOneTo15) {
-    EXPECT_EQ(CoderKeyText(0.0), u"1");
-    EXPECT_EQ(CoderKeyText(0.5), u"8");
-    EXPECT_EQ(CoderKeyText(0.95), u"15");
-    EXPECT_EQ(CoderKeyText(0.9999999999999999), u"15");
-    EXPECT_EQ(CoderKeyText(1.0), u"15");
-    EXPECT_EQ(CoderKeyText(-0.5), u"1");
+    const std::pair<double, std::u16string> cases[] = {
+        {0.0, u"1"}, {0.5, u"8"}, {0.95, u"15"}, {0.9999999999999999, u"15"}, {1.0, u"15"}, {-0.5, u"1"}};
+    for (const auto& [u, key] : cases) EXPECT_EQ(CoderKeyText(u), key) << u;
     std::mt19937 rng(2105);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    std::set<std::u16string> seen;
+    std::set<std::u16string> seen, all;
     for (int n = 0; n < 3000; ++n) seen.insert(CoderKeyText(uniform(rng)));
-    std::set<std::u16string> all;
     for (int k = 1; k <= 15; ++k) all.insert(ToU16(std::to_string(k)));
     EXPECT_EQ(seen, all);
-}
-
-TEST(CoderWindowLogic, KeyBoxLooksDisabledWhileCodingAndWhiteWhileDecoding) {
-    EXPECT_FALSE(kKeyBoxCoding.enabled);
-    EXPECT_EQ(kKeyBoxCoding.back, 0xE0FFFFu);
-    EXPECT_EQ(kKeyBoxCoding.text, 0x808080u);
-    EXPECT_TRUE(kKeyBoxDecoding.enabled);
-    EXPECT_EQ(kKeyBoxDecoding.back, 0xFFFFFFu);
-    EXPECT_EQ(kKeyBoxDecoding.text, 0u);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <bitset>
 #include <cstdio>
+#include <deque>
 #include <iterator>
 #include <random>
 #include <string>
@@ -26,233 +27,93 @@ std::u16string Convert(std::u16string_view input, int32_t from, int32_t to) {
 
 std::u16string Repeat(char16_t c, size_t n) { return std::u16string(n, c); }
 
-void ExpectOverflowReports(const FakePrompts& prompts, size_t count) {
-    ASSERT_EQ(prompts.messages.size(), count);
-    for (const auto& m : prompts.messages) {
-        EXPECT_EQ(m.title, u"Number Converter error");
-        EXPECT_EQ(m.text, u"An error occured while executing this command:\r\n\r\nOverflow (6)");
-        EXPECT_EQ(m.style, mb::Exclamation + mb::AbortRetryIgnore);
+constexpr int32_t B = base::Binary, D = base::Decimal, H = base::Hexadecimal, O = base::Octal;
+
+TEST(NumberConversion, EdgeCases) {
+    const struct { std::u16string in; int32_t from, to; std::u16string out; } cases[] = {
+        {u"255", D, H, u"FF"}, {u"255", D, O, u"377"}, {u"255", D, B, u"11111111"}, {u"255", D, D, u"255"},
+        {u"5", D, B, u"0101"}, {u"16", D, B, u"00010000"}, {u"0", D, B, u"0000"},  // whole nibbles
+        // Negative numbers show their two's complement pattern.
+        {u"-1", D, H, u"FFFFFFFF"}, {u"-1", D, O, u"37777777777"}, {u"-1", D, B, Repeat(u'1', 32)},
+        {u"-1", D, D, u"-1"}, {u"-2147483648", D, H, u"80000000"}, {u"-2147483648", D, O, u"20000000000"},
+        {u"-2147483648", D, B, u"1" + Repeat(u'0', 31)},
+        // Decimal reads leniently and rounds halves to even.
+        {u"2.5", D, D, u"2"}, {u"3.5", D, D, u"4"}, {u"-2.5", D, D, u"-2"}, {u"12abc", D, D, u"12"},
+        {u" 1 2 3", D, D, u"123"}, {u"1E3", D, H, u"3E8"}, {u"abc", D, D, u"0"}, {u"2147483647", D, D, u"2147483647"},
+        // Binary counts every character by its place value.
+        {u"1010", B, D, u"10"}, {u"12", B, D, u"4"}, {u"1x1", B, D, u"5"}, {u"90", B, D, u"18"},
+        {Repeat(u'1', 30), B, D, u"1073741823"}, {u"1" + Repeat(u'0', 29), B, H, u"20000000"},
+        // Hex and octal patterns that fit in 16 bits read as 16-bit numbers.
+        {u"FFFF", H, D, u"-1"}, {u"FFFF", H, H, u"FFFFFFFF"}, {u"FFFF0", H, D, u"1048560"}, {u"ff", H, D, u"255"},
+        {u"7FFF", H, D, u"32767"}, {u"8000", H, D, u"-32768"}, {u"10000", H, D, u"65536"},
+        {u"FFFFFFFF", H, D, u"-1"}, {u"80000000", H, D, u"-2147483648"}, {u"1G", H, D, u"1"},
+        {u"777", O, D, u"511"}, {u"177777", O, D, u"-1"}, {u"200000", O, D, u"65536"}, {u"18", O, D, u"1"},
+        {u"37777777777", O, D, u"-1"},
+        // Unknown base choices read and write nothing.
+        {u"123", 0, D, u"0"}, {u"123", D, 5, u""}};
+    for (const auto& c : cases) EXPECT_EQ(Convert(c.in, c.from, c.to), c.out) << ToUtf8(c.in) << " " << c.from << c.to;
+    for (int32_t from : {B, D, H, O}) {  // empty input converts as zero
+        EXPECT_EQ(Convert(u"", from, D) + Convert(u"", from, H) + Convert(u"", from, O), u"000") << from;
+        EXPECT_EQ(Convert(u"", from, B), u"0000") << from;
     }
 }
 
-TEST(NumberConversion, DecimalToEachBase) {
-    EXPECT_EQ(Convert(u"255", base::Decimal, base::Hexadecimal), u"FF");
-    EXPECT_EQ(Convert(u"255", base::Decimal, base::Octal), u"377");
-    EXPECT_EQ(Convert(u"255", base::Decimal, base::Binary), u"11111111");
-    EXPECT_EQ(Convert(u"255", base::Decimal, base::Decimal), u"255");
-    EXPECT_EQ(Convert(u"5", base::Decimal, base::Binary), u"0101");
-    EXPECT_EQ(Convert(u"16", base::Decimal, base::Binary), u"00010000");
-    EXPECT_EQ(Convert(u"0", base::Decimal, base::Binary), u"0000");
-}
-
-TEST(NumberConversion, NegativeNumbersShowTheirTwosComplementPattern) {
-    EXPECT_EQ(Convert(u"-1", base::Decimal, base::Hexadecimal), u"FFFFFFFF");
-    EXPECT_EQ(Convert(u"-1", base::Decimal, base::Octal), u"37777777777");
-    EXPECT_EQ(Convert(u"-1", base::Decimal, base::Binary), Repeat(u'1', 32));
-    EXPECT_EQ(Convert(u"-1", base::Decimal, base::Decimal), u"-1");
-    EXPECT_EQ(Convert(u"-2147483648", base::Decimal, base::Hexadecimal), u"80000000");
-    EXPECT_EQ(Convert(u"-2147483648", base::Decimal, base::Octal), u"20000000000");
-    EXPECT_EQ(Convert(u"-2147483648", base::Decimal, base::Binary), u"1" + Repeat(u'0', 31));
-}
-
-TEST(NumberConversion, DecimalReadsLenientlyAndRoundsHalvesToEven) {
-    EXPECT_EQ(Convert(u"2.5", base::Decimal, base::Decimal), u"2");
-    EXPECT_EQ(Convert(u"3.5", base::Decimal, base::Decimal), u"4");
-    EXPECT_EQ(Convert(u"-2.5", base::Decimal, base::Decimal), u"-2");
-    EXPECT_EQ(Convert(u"12abc", base::Decimal, base::Decimal), u"12");
-    EXPECT_EQ(Convert(u" 1 2 3", base::Decimal, base::Decimal), u"123");
-    EXPECT_EQ(Convert(u"1E3", base::Decimal, base::Hexadecimal), u"3E8");
-    EXPECT_EQ(Convert(u"abc", base::Decimal, base::Decimal), u"0");
-    EXPECT_EQ(Convert(u"2147483647", base::Decimal, base::Decimal), u"2147483647");
-}
-
-TEST(NumberConversion, BinaryCountsEveryCharacterByItsPlace) {
-    EXPECT_EQ(Convert(u"1010", base::Binary, base::Decimal), u"10");
-    EXPECT_EQ(Convert(u"12", base::Binary, base::Decimal), u"4");
-    EXPECT_EQ(Convert(u"1x1", base::Binary, base::Decimal), u"5");
-    EXPECT_EQ(Convert(u"90", base::Binary, base::Decimal), u"18");
-    EXPECT_EQ(Convert(Repeat(u'1', 30), base::Binary, base::Decimal), u"1073741823");
-    EXPECT_EQ(Convert(u"1" + Repeat(u'0', 29), base::Binary, base::Hexadecimal), u"20000000");
-}
-
-TEST(NumberConversion, HexAndOctalFollowThe16BitRule) {
-    EXPECT_EQ(Convert(u"FFFF", base::Hexadecimal, base::Decimal), u"-1");
-    EXPECT_EQ(Convert(u"FFFF", base::Hexadecimal, base::Hexadecimal), u"FFFFFFFF");
-    EXPECT_EQ(Convert(u"FFFF0", base::Hexadecimal, base::Decimal), u"1048560");
-    EXPECT_EQ(Convert(u"ff", base::Hexadecimal, base::Decimal), u"255");
-    EXPECT_EQ(Convert(u"7FFF", base::Hexadecimal, base::Decimal), u"32767");
-    EXPECT_EQ(Convert(u"8000", base::Hexadecimal, base::Decimal), u"-32768");
-    EXPECT_EQ(Convert(u"10000", base::Hexadecimal, base::Decimal), u"65536");
-    EXPECT_EQ(Convert(u"FFFFFFFF", base::Hexadecimal, base::Decimal), u"-1");
-    EXPECT_EQ(Convert(u"80000000", base::Hexadecimal, base::Decimal), u"-2147483648");
-    EXPECT_EQ(Convert(u"1G", base::Hexadecimal, base::Decimal), u"1");
-    EXPECT_EQ(Convert(u"777", base::Octal, base::Decimal), u"511");
-    EXPECT_EQ(Convert(u"177777", base::Octal, base::Decimal), u"-1");
-    EXPECT_EQ(Convert(u"200000", base::Octal, base::Decimal), u"65536");
-    EXPECT_EQ(Convert(u"18", base::Octal, base::Decimal), u"1");
-    EXPECT_EQ(Convert(u"37777777777", base::Octal, base::Decimal), u"-1");
-}
-
-TEST(NumberConversion, EmptyInputConvertsAsZero) {
-    for (int32_t from : {base::Binary, base::Decimal, base::Hexadecimal, base::Octal}) {
-        EXPECT_EQ(Convert(u"", from, base::Decimal), u"0") << from;
-        EXPECT_EQ(Convert(u"", from, base::Hexadecimal), u"0") << from;
-        EXPECT_EQ(Convert(u"", from, base::Octal), u"0") << from;
-        EXPECT_EQ(Convert(u"", from, base::Binary), u"0000") << from;
-    }
-}
-
-TEST(NumberConversion, UnknownBaseChoicesReadAndWriteNothing) {
-    EXPECT_EQ(Convert(u"123", 0, base::Decimal), u"0");
-    EXPECT_EQ(Convert(u"123", base::Decimal, 5), u"");
-}
-
-TEST(NumberConversionOverflow, DecimalBeyond32BitsAnswersAbortRetryIgnore) {
-    {
+TEST(NumberConversion, OverflowAnswersAbortRetryIgnore) {
+    const struct { std::u16string in; int32_t from, to; std::deque<int> answers; std::u16string out; } cases[] = {
+        {u"2147483648", D, D, {answer::Abort}, u""},
+        {u"2147483648", D, H, {answer::Ignore}, u"0"},
+        {u"-2147483649", D, D, {answer::Retry, answer::Retry, answer::Abort}, u""},
+        {u"1E400", D, D, {answer::Ignore}, u"0"},
+        {u"100000000", H, D, {answer::Abort}, u""},
+        {u"FFFFFFFFF", H, B, {answer::Retry, answer::Ignore}, u"0000"},
+        {u"40000000000", O, D, {answer::Ignore}, u"0"},
+        // Binary: the place value overflows after the 31st character, whose sum
+        // still fits; Retry repeats the place step alone, Ignore keeps the sum.
+        {Repeat(u'0', 31), B, D, {answer::Abort}, u""},
+        {Repeat(u'1', 31), B, D, {answer::Ignore}, u"2147483647"},
+        {Repeat(u'1', 31), B, D, {answer::Retry, answer::Retry, answer::Ignore}, u"2147483647"},
+        {Repeat(u'1', 32), B, D, {answer::Ignore, answer::Ignore, answer::Ignore}, u"2147483647"},  // sum and step fail
+        // A sum beyond 32 bits is skipped alone: the place value still doubles.
+        {u"9" + Repeat(u'0', 29), B, D, {answer::Ignore}, u"0"},
+        {u"19" + Repeat(u'0', 28), B, D, {answer::Ignore}, u"536870912"},
+        {u"99" + Repeat(u'0', 28), B, B, {answer::Abort}, u""}};  // Abort ends the reading at once
+    for (const auto& c : cases) {
         FakePrompts p;
-        p.answers = {answer::Abort};
-        EXPECT_EQ(ConvertNumber(p, u"2147483648", base::Decimal, base::Decimal), u"");
-        ExpectOverflowReports(p, 1);
-    }
-    {
-        FakePrompts p;
-        p.answers = {answer::Ignore};
-        EXPECT_EQ(ConvertNumber(p, u"2147483648", base::Decimal, base::Hexadecimal), u"0");
-        ExpectOverflowReports(p, 1);
-    }
-    {
-        FakePrompts p;
-        p.answers = {answer::Retry, answer::Retry, answer::Abort};
-        EXPECT_EQ(ConvertNumber(p, u"-2147483649", base::Decimal, base::Decimal), u"");
-        ExpectOverflowReports(p, 3);
-    }
-    {
-        FakePrompts p;
-        p.answers = {answer::Ignore};
-        EXPECT_EQ(ConvertNumber(p, u"1E400", base::Decimal, base::Decimal), u"0");
-        ExpectOverflowReports(p, 1);
-    }
-}
-
-TEST(NumberConversionOverflow, HexAndOctalWiderThan32Bits) {
-    {
-        FakePrompts p;
-        p.answers = {answer::Abort};
-        EXPECT_EQ(ConvertNumber(p, u"100000000", base::Hexadecimal, base::Decimal), u"");
-        ExpectOverflowReports(p, 1);
-    }
-    {
-        FakePrompts p;
-        p.answers = {answer::Retry, answer::Ignore};
-        EXPECT_EQ(ConvertNumber(p, u"FFFFFFFFF", base::Hexadecimal, base::Binary), u"0000");
-        ExpectOverflowReports(p, 2);
-    }
-    {
-        FakePrompts p;
-        p.answers = {answer::Ignore};
-        EXPECT_EQ(ConvertNumber(p, u"40000000000", base::Octal, base::Decimal), u"0");
-        ExpectOverflowReports(p, 1);
-    }
-}
-
-TEST(NumberConversionOverflow, BinaryPlaceValueOverflowsAfterThe31stCharacter) {
-    {
-        FakePrompts p;
-        p.answers = {answer::Abort};
-        EXPECT_EQ(ConvertNumber(p, Repeat(u'0', 31), base::Binary, base::Decimal), u"");
-        ExpectOverflowReports(p, 1);
-    }
-    {
-        // The sum of the 31st character still fits; only its place step fails,
-        // and Ignore goes on to the end with the sum kept.
-        FakePrompts p;
-        p.answers = {answer::Ignore};
-        EXPECT_EQ(ConvertNumber(p, Repeat(u'1', 31), base::Binary, base::Decimal), u"2147483647");
-        ExpectOverflowReports(p, 1);
-    }
-    {
-        // Retry repeats the place step alone; repeating the sum would overflow
-        // it and ask for one answer more than given.
-        FakePrompts p;
-        p.answers = {answer::Retry, answer::Retry, answer::Ignore};
-        EXPECT_EQ(ConvertNumber(p, Repeat(u'1', 31), base::Binary, base::Decimal), u"2147483647");
-        ExpectOverflowReports(p, 3);
-    }
-    {
-        // 32nd character: its sum and its place step both fail.
-        FakePrompts p;
-        p.answers = {answer::Ignore, answer::Ignore, answer::Ignore};
-        EXPECT_EQ(ConvertNumber(p, Repeat(u'1', 32), base::Binary, base::Decimal), u"2147483647");
-        ExpectOverflowReports(p, 3);
-    }
-}
-
-TEST(NumberConversionOverflow, BinarySumBeyond32BitsSkipsOnlyThatSum) {
-    {
-        // "9" at place 2^29 is beyond 2147483647; the sum stays 0.
-        FakePrompts p;
-        p.answers = {answer::Ignore};
-        EXPECT_EQ(ConvertNumber(p, u"9" + Repeat(u'0', 29), base::Binary, base::Decimal), u"0");
-        ExpectOverflowReports(p, 1);
-    }
-    {
-        // After the ignored sum the place value still doubles, so the leading
-        // "1" counts 2^29.
-        FakePrompts p;
-        p.answers = {answer::Ignore};
-        EXPECT_EQ(ConvertNumber(p, u"19" + Repeat(u'0', 28), base::Binary, base::Decimal), u"536870912");
-        ExpectOverflowReports(p, 1);
-    }
-    {
-        // Abort ends the reading at once: no later character is looked at.
-        FakePrompts p;
-        p.answers = {answer::Abort};
-        EXPECT_EQ(ConvertNumber(p, u"99" + Repeat(u'0', 28), base::Binary, base::Binary), u"");
-        ExpectOverflowReports(p, 1);
+        p.answers = c.answers;
+        EXPECT_EQ(ConvertNumber(p, c.in, c.from, c.to), c.out) << ToUtf8(c.in);
+        ASSERT_EQ(p.messages.size(), c.answers.size()) << ToUtf8(c.in);
+        for (const auto& m : p.messages) {
+            EXPECT_EQ(m.title, u"Number Converter error");
+            EXPECT_EQ(m.text, u"An error occured while executing this command:\r\n\r\nOverflow (6)");
+            EXPECT_EQ(m.style, mb::Exclamation + mb::AbortRetryIgnore);
+        }
     }
 }
 
 TEST(NumberConversionProperty, DecimalToEachBaseAndBack) {
     std::mt19937 rng(2201);
-    std::uniform_int_distribution<int32_t> any(INT32_MIN, INT32_MAX);
+    std::uniform_int_distribution<int32_t> any(INT32_MIN, INT32_MAX), small(0, (1 << 28) - 1);
     constexpr int32_t kEdges[] = {0, -1, INT32_MIN, INT32_MAX, 0x8000, 0xFFFF, 0x10000};
     for (size_t n = 0; n < 3000; ++n) {
         const int32_t v = n < std::size(kEdges) ? kEdges[n] : any(rng);
         const std::u16string dec = ToU16(std::to_string(v));
         const auto bits = static_cast<uint32_t>(v);
-
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%X", bits);
-        const std::u16string hex = Convert(dec, base::Decimal, base::Hexadecimal);
-        ASSERT_EQ(hex, ToU16(buf));
-        std::snprintf(buf, sizeof buf, "%o", bits);
-        const std::u16string oct = Convert(dec, base::Decimal, base::Octal);
-        ASSERT_EQ(oct, ToU16(buf));
-        ASSERT_EQ(Convert(dec, base::Decimal, base::Decimal), dec);
-
+        char hex[16], oct[16];
+        std::snprintf(hex, sizeof hex, "%X", bits);
+        std::snprintf(oct, sizeof oct, "%o", bits);
         std::string bin = std::bitset<32>(bits).to_string();
         bin.erase(0, std::min(bin.find('1'), size_t{31}) / 4 * 4);  // whole nibbles of leading zeros
-        ASSERT_EQ(Convert(dec, base::Decimal, base::Binary), ToU16(bin));
-
+        ASSERT_EQ(Convert(dec, D, H), ToU16(hex));
+        ASSERT_EQ(Convert(dec, D, O), ToU16(oct));
+        ASSERT_EQ(Convert(dec, D, B), ToU16(bin));
+        ASSERT_EQ(Convert(dec, D, D), dec);
         // Patterns that fit in 16 bits read back as 16-bit numbers.
-        const int32_t back = (v >= 0x8000 && v <= 0xFFFF) ? v - 0x10000 : v;
-        const std::u16string backText = ToU16(std::to_string(back));
-        ASSERT_EQ(Convert(hex, base::Hexadecimal, base::Decimal), backText);
-        ASSERT_EQ(Convert(oct, base::Octal, base::Decimal), backText);
-    }
-}
-
-TEST(NumberConversionProperty, BinaryRoundTripBelow2To28) {
-    // Up to seven hex digits give at most 28 binary ones, short of the
-    // place-value overflow at the 31st character.
-    std::mt19937 rng(2202);
-    std::uniform_int_distribution<int32_t> small(0, (1 << 28) - 1);
-    for (int n = 0; n < 3000; ++n) {
-        const int32_t v = small(rng);
-        const std::u16string dec = ToU16(std::to_string(v));
-        const std::u16string bin = Convert(dec, base::Decimal, base::Binary);
-        ASSERT_EQ(bin.size() % 4, 0u);
-        ASSERT_EQ(Convert(bin, base::Binary, base::Decimal), dec);
+        const std::u16string back = ToU16(std::to_string((v >= 0x8000 && v <= 0xFFFF) ? v - 0x10000 : v));
+        ASSERT_EQ(Convert(ToU16(hex), H, D), back);
+        ASSERT_EQ(Convert(ToU16(oct), O, D), back);
+        // Below 2^28 binary has at most 28 places, short of the place-value overflow.
+        const std::u16string smallDec = ToU16(std::to_string(small(rng)));
+        ASSERT_EQ(Convert(Convert(smallDec, D, B), B, D), smallDec);
     }
 }
 
