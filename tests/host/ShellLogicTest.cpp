@@ -68,7 +68,7 @@ struct MenuFixture : ::testing::Test {
     MenuCommands menu{prompts, launcher, help, u"C:\\w\\Wrenfold.chm", u"command.com /c "};
 };
 
-TEST_F(MenuFixture, StartProgStartsTheEntryMaximised) {
+TEST_F(MenuFixture, StartProgStartsTheEntryMaximisedAndFollowsTheAnswer) {
     for (int16_t i = 0; i < 6; ++i) menu.mnuStartProg_Click(i);
     ASSERT_EQ(launcher.attempts.size(), 6u);
     for (size_t i = 0; i < 6; ++i) {
@@ -76,46 +76,43 @@ TEST_F(MenuFixture, StartProgStartsTheEntryMaximised) {
         EXPECT_EQ(launcher.attempts[i].windowStyle, 3);
     }
     EXPECT_TRUE(prompts.messages.empty());
-}
 
-TEST_F(MenuFixture, StartProgFailureFollowsTheAnswer) {
     launcher.failures = -1;
-    prompts.answers = {answer::Retry, answer::Retry, answer::Ignore};
-    menu.mnuStartProg_Click(0);
-    EXPECT_EQ(launcher.attempts.size(), 3u);
-    ASSERT_EQ(prompts.messages.size(), 3u);
+    prompts.answers = {answer::Retry, answer::Retry, answer::Ignore, answer::Abort};
+    menu.mnuStartProg_Click(0);  // Retry twice, then Ignore
+    menu.mnuStartProg_Click(1);  // Abort at once
+    EXPECT_EQ(launcher.attempts.size(), 6u + 3u + 1u);
+    ASSERT_EQ(prompts.messages.size(), 4u);
     EXPECT_EQ(prompts.messages[0].title, u"Start Program error");
     EXPECT_NE(prompts.messages[0].text.find(u"File not found (53)"), std::u16string::npos);
-
-    prompts.answers = {answer::Abort};
-    menu.mnuStartProg_Click(1);
-    EXPECT_EQ(launcher.attempts.size(), 4u);
 }
 
-TEST_F(MenuFixture, FolderAsksAndStartsExplorer) {
-    prompts.inputs = {u"C:\\Windows", u""};
-    menu.mnuFolder_Click();
-    ASSERT_EQ(launcher.attempts.size(), 1u);
-    EXPECT_EQ(launcher.attempts[0].commandLine, u"explorer.exe C:\\Windows");
-    EXPECT_EQ(launcher.attempts[0].windowStyle, 3);
-    EXPECT_EQ(prompts.inputBoxes[0].title, u"Folder?");
-    EXPECT_EQ(prompts.inputBoxes[0].prompt, u"What folder do you want to open?");
-    EXPECT_EQ(prompts.inputBoxes[0].defaultText, u"");
-    menu.mnuFolder_Click();  // empty text (Cancel) starts nothing
-    EXPECT_EQ(launcher.attempts.size(), 1u);
-}
-
-TEST_F(MenuFixture, DosProgRunsTheCommandThroughTheInterpreter) {
-    prompts.inputs = {u"DIR C:", u""};
-    menu.mnuDOSProg_Click();
-    ASSERT_EQ(launcher.attempts.size(), 1u);
-    EXPECT_EQ(launcher.attempts[0].commandLine, u"command.com /c DIR C:");
-    EXPECT_EQ(launcher.attempts[0].windowStyle, 3);
-    EXPECT_EQ(prompts.inputBoxes[0].title, u"Run DOS prog");
-    EXPECT_EQ(prompts.inputBoxes[0].prompt,
-              u"Please type in the name of a dos program that you want to run\r\nFor example, DIR C:");
-    menu.mnuDOSProg_Click();
-    EXPECT_EQ(launcher.attempts.size(), 1u);
+// Open a Folder and Run DOS Program: the prompt, what is started, and that
+// an empty text (Cancel) starts nothing.
+TEST_F(MenuFixture, TypedFolderAndDosCommands) {
+    struct Case {
+        void (MenuCommands::*click)();
+        std::u16string title, prompt, typed, started;
+    } const cases[] = {
+        {&MenuCommands::mnuFolder_Click, u"Folder?", u"What folder do you want to open?", u"C:\\Windows",
+         u"explorer.exe C:\\Windows"},
+        {&MenuCommands::mnuDOSProg_Click, u"Run DOS prog",
+         u"Please type in the name of a dos program that you want to run\r\nFor example, DIR C:", u"DIR C:",
+         u"command.com /c DIR C:"},
+    };
+    for (const Case& c : cases) {
+        launcher.attempts.clear();
+        prompts.inputBoxes.clear();
+        prompts.inputs = {c.typed, u""};
+        (menu.*c.click)();
+        (menu.*c.click)();
+        ASSERT_EQ(launcher.attempts.size(), 1u);
+        EXPECT_EQ(launcher.attempts[0].commandLine, c.started);
+        EXPECT_EQ(launcher.attempts[0].windowStyle, 3);
+        EXPECT_EQ(prompts.inputBoxes[0].title, c.title);
+        EXPECT_EQ(prompts.inputBoxes[0].prompt, c.prompt);
+        EXPECT_EQ(prompts.inputBoxes[0].defaultText, u"");
+    }
 }
 
 TEST_F(MenuFixture, InterpreterThatCannotStartIsReported) {

@@ -166,39 +166,27 @@ TEST_F(ShellWindow, TrayCallbackOpensTheMenuOnReleasedButtonsOnly) {
     EXPECT_EQ(main.popups, 2);
 }
 
-TEST_F(ShellWindow, StartProgRetriesUntilTheUserGivesUp) {
-    launcher.failures = -1;
-    prompts.answers = {answer::Retry, answer::Abort};
+// The menu's commands reach their handlers (whose rules the host tests cover);
+// an entry whose window is not built yet does nothing.
+TEST_F(ShellWindow, MenuCommandsReachTheirHandlers) {
+    launcher.failures = 1;
+    prompts.answers = {answer::Retry, answer::Ok};
+    prompts.inputs = {u"c:\\temp", u"DIR C:"};
     Command(IDM_MNUSTARTPROG_BASE + 2);
-    ASSERT_EQ(launcher.attempts.size(), 2u);
-    EXPECT_EQ(launcher.attempts[0].commandLine, u"c:\\program files\\internet explorer\\iexplore.exe");
-    EXPECT_EQ(launcher.attempts[1].commandLine, launcher.attempts[0].commandLine);
-    EXPECT_EQ(prompts.messages.at(0).title, u"Start Program error");
-    prompts.answers = {answer::Ignore};
-    Command(IDM_MNUSTARTPROG_BASE + 5);
-    EXPECT_EQ(launcher.attempts.size(), 3u);
-    EXPECT_EQ(prompts.messages.size(), 3u);
-}
-
-TEST_F(ShellWindow, FolderDosAndHelpEntries) {
-    prompts.inputs = {u"", u"DIR C:", u"c:\\temp"};
-    Command(IDM_MNUFOLDER);  // empty: nothing
-    Command(IDM_MNUDOSPROG);
     Command(IDM_MNUFOLDER);
-    ASSERT_EQ(launcher.attempts.size(), 2u);
-    EXPECT_EQ(launcher.attempts[0].commandLine, u"command.com /c DIR C:");
-    EXPECT_EQ(launcher.attempts[1].commandLine, u"explorer.exe c:\\temp");
-    prompts.answers = {answer::Ok};
+    Command(IDM_MNUDOSPROG);
     Command(IDM_MNUHELPCONTENTS);
-    EXPECT_EQ(help.file, u"C:\\apps\\Wrenfold.chm");
-    EXPECT_EQ(prompts.messages.at(0).text, u"Unable to display help!");
-}
-
-TEST_F(ShellWindow, EntryWithoutAWindowDoesNothing) {
     Command(IDM_MNUTTS);
-    Command(IDM_MNUWINHIDESHOW);
+    std::vector<std::u16string> started;
+    for (const auto& a : launcher.attempts) started.push_back(a.commandLine);
+    EXPECT_EQ(started, (std::vector<std::u16string>{u"c:\\program files\\internet explorer\\iexplore.exe",
+                                                    u"c:\\program files\\internet explorer\\iexplore.exe",
+                                                    u"explorer.exe c:\\temp", u"command.com /c DIR C:"}));
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[0].title, u"Start Program error");
+    EXPECT_EQ(prompts.messages[1].text, u"Unable to display help!");
+    EXPECT_EQ(help.file, u"C:\\apps\\Wrenfold.chm");
     EXPECT_EQ(forms.Loaded().size(), 1u);
-    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(ShellWindow, ToolWindowOpensOnceAndAfreshAfterClosing) {
