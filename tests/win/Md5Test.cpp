@@ -146,15 +146,6 @@ TEST(ModMD5, WhatALibraryLeavesUnwrittenStaysASpaceAndNeverPassesForAFileDigest)
 
 // ---- the window ----
 
-std::u16string ClipboardText() {
-    if (!OpenClipboard(nullptr)) return u"<clipboard busy>";
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const auto* p = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr;
-    const std::u16string text = p ? p : u"<no text>";
-    if (p) GlobalUnlock(data);
-    CloseClipboard();
-    return text;
-}
 
 // The real library, noting the mouse pointer while it reads a file.
 struct CursorSpy : Md5Library {
@@ -227,12 +218,12 @@ TEST_F(Md5Window, CopyPutsExactlyTheShownTextOnTheClipboard) {
     Open(library);
     for (wchar_t key : std::wstring(L"abc")) Type(key);
     Click(IDC_CMDSTRINGCOPY);
-    EXPECT_EQ(ClipboardText(), kAbcDigest);
+    EXPECT_EQ(test::ClipboardText(), kAbcDigest);
     Click(IDC_CMDFILECOPY);  // nothing hashed yet: an empty text
-    EXPECT_EQ(ClipboardText(), u"");
+    EXPECT_EQ(test::ClipboardText(), u"");
     Go(dir.File(u"m.txt", "message digest"));
     Click(IDC_CMDFILECOPY);
-    EXPECT_EQ(ClipboardText(), u"f96b697d7cb7938d525a2f31aaf161d0");
+    EXPECT_EQ(test::ClipboardText(), u"f96b697d7cb7938d525a2f31aaf161d0");
 }
 
 TEST_F(Md5Window, AFileTypedChosenOrDroppedIsHashedUnderTheBusyPointer) {

@@ -26,15 +26,6 @@
 namespace wf {
 namespace {
 
-std::u16string ClipboardText() {
-    if (!OpenClipboard(nullptr)) return u"<clipboard busy>";
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const auto* p = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr;
-    const std::u16string text = p ? p : u"<no text>";
-    if (p) GlobalUnlock(data);
-    CloseClipboard();
-    return text;
-}
 
 using Colours = std::array<COLORREF, 3>;  // background, text, brush
 const std::u16string kTestText = u"THIS IS A TEST";
@@ -173,7 +164,7 @@ TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboard) {
     const auto copy = [&](int n) {
         clipboard.SetText(u"something else");
         Click(IDC_CD_CMDCOPY1 + n - 1);
-        return ClipboardText();
+        return test::ClipboardText();
     };
     EXPECT_EQ(copy(1) + copy(2) + copy(3), u"SIHT JR Z SFRU" u"BPQA QA I BMAB" u"HTSII  S AETTS");
     // An empty row empties the clipboard; non-ANSI text survives method 3 and the clipboard whole.

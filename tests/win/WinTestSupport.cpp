@@ -42,6 +42,16 @@ std::u16string WindowText(HWND h) {
 
 std::u16string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
 
+std::u16string ClipboardText() {
+    if (!OpenClipboard(nullptr)) return u"<clipboard busy>";
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* p = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr;
+    const std::u16string text = p ? p : u"<no text>";
+    if (p) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+}
+
 void PumpMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -30,6 +30,9 @@ std::u16string WindowText(HWND h);
 // The message text of a message box (its static control 0xFFFF).
 std::u16string MessageBoxText(HWND box);
 
+// The clipboard's text, or a marker when it is busy or holds none.
+std::u16string ClipboardText();
+
 // Runs queued messages of this thread.
 void PumpMessages();
 
