@@ -398,11 +398,11 @@ void frmASCII::OutputGuess() {
 }
 
 
-void frmASCII::OnCommand(int id, int notifyCode) {
+bool frmASCII::OnCommand(int id, int notifyCode) {
     switch (id) {
     case IDC_TXTINFILE:
         if (notifyCode == EN_CHANGE) txtInFile_Change();
-        return;
+        return true;
     case IDC_CMBFONT:
         if (notifyCode == CBN_EDITCHANGE) {
             cmbFont_Change();
@@ -411,17 +411,17 @@ void frmASCII::OnCommand(int id, int notifyCode) {
             // notification; put it there now, so the change sees it.
             HWND list = Item(IDC_CMBFONT);
             const LRESULT index = SendMessageW(list, CB_GETCURSEL, 0, 0);
-            if (index == CB_ERR) return;
+            if (index == CB_ERR) return true;
             std::u16string name(static_cast<size_t>(SendMessageW(list, CB_GETLBTEXTLEN, index, 0)) + 1, u'\0');
             name.resize(static_cast<size_t>(
                 SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name.data()))));
             SetText(IDC_CMBFONT, name);
             cmbFont_Change();
         }
-        return;
+        return true;
     default: break;
     }
-    if (notifyCode != BN_CLICKED) return;
+    if (notifyCode != BN_CLICKED) return false;
     switch (id) {
     case IDC_CMDGENERATE: cmdGenerate_Click(); break;
     case IDC_CMDBACKCOLOR: cmdBackColor_Click(); break;
@@ -429,33 +429,24 @@ void frmASCII::OnCommand(int id, int notifyCode) {
     case IDC_CMDCHOOSEOUTPUT: cmdChooseOutput_Click(); break;
     case IDC_CMDQUALITYHELP: cmdQualityHelp_Click(); break;
     case IDC_CMDEXIT: cmdExit_Click(); break;
-    case IDCANCEL:
-        // Esc is Exit, and like Exit it does nothing during a run.
-        if (IsWindowEnabled(Item(IDC_CMDEXIT))) cmdExit_Click();
-        break;
-    default: break;
+    default: break;  // Esc: the window has no cancel button
     }
+    return true;
 }
 
-bool frmASCII::OnMessage(UINT msg, WPARAM, LPARAM lp, INT_PTR& result) {
-    switch (msg) {
-    case WM_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-        if (item.CtlID != IDC_IMGPIC) return false;
-        DrawPreview(item);
-        result = TRUE;
-        return true;
-    }
-    case WM_CLOSE:
-        if (!core_->writer.Running()) return false;
-        // The run ends as a Cancel ends it and finishes its file; the window
-        // closes once it has (cmdGenerate_Click).
-        closePending_ = true;
-        core_->writer.RequestCancel();
-        result = TRUE;
-        return true;
-    default: return false;
-    }
+bool frmASCII::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != IDC_IMGPIC) return false;
+    DrawPreview(item);
+    return true;
+}
+
+bool frmASCII::OnClose() {
+    if (!core_->writer.Running()) return true;
+    // The run ends as a Cancel ends it and finishes its file; the window
+    // closes once it has (cmdGenerate_Click).
+    closePending_ = true;
+    core_->writer.RequestCancel();
+    return false;
 }
 
 }  // namespace wf

@@ -50,8 +50,9 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
-    void OnCommand(int id, int notifyCode) override;
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    bool OnCommand(int id, int notifyCode) override;
+    bool OnClose() override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
 private:
     struct Core;

@@ -28,25 +28,22 @@ void frmAbout::cmdSysInfo_Click() {
     StartSysInfo(registry_, win::FileExists, launcher_, prompts_);
 }
 
-void frmAbout::OnCommand(int id, int /*notifyCode*/) {
+bool frmAbout::OnCommand(int id, int /*notifyCode*/) {
     switch (id) {
     case IDOK:
     case IDCANCEL:  // OK is the cancel button too: Esc closes
         cmdOK_Click();
-        break;
-    case IDC_CMDSYSINFO: cmdSysInfo_Click(); break;
+        return true;
+    case IDC_CMDSYSINFO: cmdSysInfo_Click(); return true;
+    default: return false;
     }
 }
 
-bool frmAbout::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
-    if (msg == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lp) == Item(IDC_LABEL1)) {
-        HDC dc = reinterpret_cast<HDC>(wp);
-        SetTextColor(dc, RGB(0, 0, 255));
-        SetBkMode(dc, TRANSPARENT);
-        result = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-        return true;
-    }
-    return false;
+HBRUSH frmAbout::OnCtlColor(HDC dc, HWND control) {
+    if (control != Item(IDC_LABEL1)) return nullptr;
+    SetTextColor(dc, RGB(0, 0, 255));
+    SetBkMode(dc, TRANSPARENT);
+    return GetSysColorBrush(COLOR_BTNFACE);
 }
 
 }  // namespace wf

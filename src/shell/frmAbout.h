@@ -17,8 +17,8 @@ public:
 
 protected:
     void Form_Load() override;
-    void OnCommand(int id, int notifyCode) override;
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    bool OnCommand(int id, int notifyCode) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control) override;
 
 private:
     Registry& registry_;

@@ -89,22 +89,23 @@ bool frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
     return false;
 }
 
-void frmMain::OnCommand(int id, int /*notifyCode*/) {
+bool frmMain::OnCommand(int id, int /*notifyCode*/) {
     if (id >= IDM_MNUSTARTPROG_BASE && id < IDM_MNUSTARTPROG_BASE + 6) {
         commands_.mnuStartProg_Click(static_cast<int16_t>(id - IDM_MNUSTARTPROG_BASE));
-        return;
+        return true;
     }
     switch (id) {
     case IDM_MNURUNPROG:
     case IDM_MNUOTHERPROG:
         if (runProgram_) runProgram_();
-        return;
-    case IDM_MNUFOLDER: commands_.mnuFolder_Click(); return;
-    case IDM_MNUDOSPROG: commands_.mnuDOSProg_Click(); return;
-    case IDM_MNUHELPCONTENTS: commands_.mnuHelpContents_Click(reinterpret_cast<uintptr_t>(hwnd())); return;
-    case IDM_MNUEXIT: mnuExit_Click(); return;
+        return true;
+    case IDM_MNUFOLDER: commands_.mnuFolder_Click(); return true;
+    case IDM_MNUDOSPROG: commands_.mnuDOSProg_Click(); return true;
+    case IDM_MNUHELPCONTENTS: commands_.mnuHelpContents_Click(reinterpret_cast<uintptr_t>(hwnd())); return true;
+    case IDM_MNUEXIT: mnuExit_Click(); return true;
     default:
         if (auto it = tools_.find(id); it != tools_.end()) it->second(forms_);
+        return true;
     }
 }
 

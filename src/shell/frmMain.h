@@ -38,7 +38,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
-    void OnCommand(int id, int notifyCode) override;
+    bool OnCommand(int id, int notifyCode) override;
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
     // Shows mnuPopup at the mouse; modal until the menu closes.
     virtual void ShowPopupMenu();

@@ -48,7 +48,7 @@ close_tool() {
 }
 
 open_from_menu "MD5 Hashing" md5 t n m
-close_tool
+close_tool alt+F4
 open_from_menu "Coder / Decoder" coder t d
 close_tool
 # Three tool entries share the N key; four steps up from the end of the list
@@ -73,7 +73,7 @@ xdotool key --clearmodifiers --delay 150 t a
 wait_for 10 window_named "ASCII Picture Generator" || fail "the generator did not open"
 WF_TOOL=$(window_named "ASCII Picture Generator")
 screenshot "$out/ascii.png"
-close_tool
+close_tool alt+F4
 open_tray_menu 1 || fail "the menu did not open before the last look at the generator"
 xdotool mousemove --window "$(menu_window)" 1 1
 xdotool key --clearmodifiers --delay 150 t a

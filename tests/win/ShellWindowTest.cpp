@@ -44,8 +44,9 @@ public:
 
 protected:
     void Form_Load() override { ++loads_; }
-    void OnCommand(int id, int) override {
+    bool OnCommand(int id, int) override {
         if (id == IDOK || id == IDCANCEL) Unload();
+        return true;
     }
 
 private:

@@ -83,12 +83,24 @@ INT_PTR DialogForm::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         Form_Load();
         return TRUE;
     case WM_COMMAND:
-        if (OnMessage(msg, wp, lp, result)) return result;
-        OnCommand(LOWORD(wp), HIWORD(wp));
-        return TRUE;
+        return OnCommand(LOWORD(wp), HIWORD(wp)) ? TRUE : FALSE;
     case WM_CLOSE:
-        if (OnMessage(msg, wp, lp, result)) return result;
-        Unload();
+        if (OnClose()) Unload();
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return reinterpret_cast<INT_PTR>(OnCtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp)));
+    case WM_DROPFILES: {
+        const auto drop = reinterpret_cast<HDROP>(wp);
+        ScopeExit finish([drop] { DragFinish(drop); });
+        OnDropFiles(drop);
+        return TRUE;
+    }
+    case WM_DRAWITEM:
+        return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)) ? TRUE : FALSE;
+    case WM_TIMER:
+        OnTimer(static_cast<UINT_PTR>(wp));
         return TRUE;
     case WM_DESTROY:
         Form_Unload();

@@ -3,6 +3,7 @@
 // one-instance rule for tool windows, unloading everything in load order, and
 // the message loop that gives each window its Tab, Enter and Esc keys.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <memory>
 #include <string>
@@ -30,7 +31,19 @@ public:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
-    virtual void OnCommand(int /*id*/, int /*notifyCode*/) {}
+    // Typed hooks, so no form unpacks message parameters itself.
+    // A control's or menu entry's command; false leaves it to the dialog.
+    virtual bool OnCommand(int /*id*/, int /*notifyCode*/) { return false; }
+    // The close box; false puts the close off (the default unloads).
+    virtual bool OnClose() { return true; }
+    // A static, edit or list control about to paint: its background brush
+    // (after setting the DC's colours), or nullptr for the usual look.
+    virtual HBRUSH OnCtlColor(HDC /*dc*/, HWND /*control*/) { return nullptr; }
+    // Files dropped on a window that accepts them; the drop is freed after.
+    virtual void OnDropFiles(HDROP /*drop*/) {}
+    // An owner-drawn control; false when it is not one of ours.
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    virtual void OnTimer(UINT_PTR /*id*/) {}
     // Any other message; true when handled, with the dialog result in `result`.
     virtual bool OnMessage(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR& /*result*/) { return false; }
 

@@ -93,23 +93,26 @@ void frmCodeDecode::cmdCopy3_Click() { Copy(IDC_CD_TXTMETHOD3); }
 
 void frmCodeDecode::cmdExit_Click() { Unload(); }
 
-void frmCodeDecode::OnCommand(int id, int notifyCode) {
-    if (notifyCode != BN_CLICKED) return;  // the edit boxes' notifications
+bool frmCodeDecode::OnCommand(int id, int notifyCode) {
+    if (notifyCode != BN_CLICKED) return false;  // the edit boxes' notifications
     switch (id) {
-    case IDC_CD_OPTCODE: optCode_Click(); return;
-    case IDC_CD_OPTDECODE: optDecode_Click(); return;
+    case IDC_CD_OPTCODE: optCode_Click(); break;
+    case IDC_CD_OPTDECODE: optDecode_Click(); break;
     case IDC_CD_CMDOK:
-    case IDOK: cmdOK_Click(); return;
-    case IDC_CD_CMDCOPY1: cmdCopy1_Click(); return;
-    case IDC_CD_CMDCOPY2: cmdCopy2_Click(); return;
-    case IDC_CD_CMDCOPY3: cmdCopy3_Click(); return;
+    case IDOK: cmdOK_Click(); break;
+    case IDC_CD_CMDCOPY1: cmdCopy1_Click(); break;
+    case IDC_CD_CMDCOPY2: cmdCopy2_Click(); break;
+    case IDC_CD_CMDCOPY3: cmdCopy3_Click(); break;
     case IDC_CD_CMDEXIT:
-    case IDCANCEL: cmdExit_Click(); return;  // Esc
-    default: return;
+    case IDCANCEL: cmdExit_Click(); break;  // Esc
+    default: return false;
     }
+    return true;
 }
 
-bool frmCodeDecode::ColourControl(HDC dc, HWND control, INT_PTR& result) {
+HBRUSH frmCodeDecode::OnCtlColor(HDC dc, HWND control) {
+    // Disabled and read-only edit boxes ask as statics, the enabled key box
+    // as an edit: both come here.
     const KeyBoxLook* look = nullptr;
     HGDIOBJ brush = nullptr;
     if (control == Item(IDC_CD_TXTKEY)) {
@@ -120,20 +123,11 @@ bool frmCodeDecode::ColourControl(HDC dc, HWND control, INT_PTR& result) {
         look = &kResultLook;
         brush = disabledBrush_.get();
     } else {
-        return false;
+        return nullptr;
     }
     SetBkColor(dc, look->back);
     SetTextColor(dc, look->text);
-    result = reinterpret_cast<INT_PTR>(brush);
-    return true;
-}
-
-bool frmCodeDecode::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
-    // Disabled and read-only edit boxes ask with WM_CTLCOLORSTATIC, the
-    // enabled key box with WM_CTLCOLOREDIT.
-    if (msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLOREDIT)
-        return ColourControl(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), result);
-    return false;
+    return static_cast<HBRUSH>(brush);
 }
 
 }  // namespace wf

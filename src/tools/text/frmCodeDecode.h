@@ -38,8 +38,8 @@ public:
 
 protected:
     void Form_Load() override;
-    void OnCommand(int id, int notifyCode) override;
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    bool OnCommand(int id, int notifyCode) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control) override;
 
 private:
     CoderMode SelectedMode() const;
@@ -47,7 +47,6 @@ private:
     void ShowKeyLook(const KeyBoxLook& look);
     // Paints the result boxes and the key box; other controls keep the
     // dialog's own colours.
-    bool ColourControl(HDC dc, HWND control, INT_PTR& result);
 
     Prompts& prompts_;
     Clipboard& clipboard_;

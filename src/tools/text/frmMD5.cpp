@@ -126,42 +126,32 @@ void frmMD5::cmdFileCopy_Click() { clipboard_.SetText(Text(IDC_TXTFILEHASH)); }
 
 void frmMD5::cmdExit_Click() { Unload(); }
 
-void frmMD5::Form_DragDrop(HDROP drop) {
+void frmMD5::OnDropFiles(HDROP drop) {
     // Of several files, the first: there is one path box.
     std::u16string path;
     if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
         path.resize(DragQueryFileW(drop, 0, nullptr, 0) + 1);
         path.resize(DragQueryFileW(drop, 0, reinterpret_cast<wchar_t*>(path.data()), static_cast<UINT>(path.size())));
     }
-    DragFinish(drop);
     if (path.empty()) return;
     SetText(IDC_TXTINPUTFILE, path);
     cmdGo_Click();
 }
 
-void frmMD5::OnCommand(int id, int notifyCode) {
+bool frmMD5::OnCommand(int id, int notifyCode) {
     if (id == IDC_TXTINPUTSTRING) {
         if (notifyCode == EN_CHANGE && !loading_) txtInputString_Change();
-        return;
+        return true;
     }
-    if (notifyCode != BN_CLICKED) return;
+    if (notifyCode != BN_CLICKED) return false;
     switch (id) {
     case IDC_CMDGO: cmdGo_Click(); break;
     case IDC_CMDBROWSE: cmdBrowse_Click(); break;
     case IDC_CMDSTRINGCOPY: cmdStringCopy_Click(); break;
     case IDC_CMDFILECOPY: cmdFileCopy_Click(); break;
-    case IDC_CMDEXIT:
-    case IDCANCEL:  // Esc
-        cmdExit_Click();
-        break;
-    default: break;
+    case IDC_CMDEXIT: cmdExit_Click(); break;
+    default: return true;  // Esc: the window has no cancel button
     }
-}
-
-bool frmMD5::OnMessage(UINT msg, WPARAM wp, LPARAM, INT_PTR& result) {
-    if (msg != WM_DROPFILES) return false;
-    Form_DragDrop(reinterpret_cast<HDROP>(wp));
-    result = 0;
     return true;
 }
 

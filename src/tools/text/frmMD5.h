@@ -29,15 +29,14 @@ public:
 
 protected:
     void Form_Load() override;
-    void OnCommand(int id, int notifyCode) override;
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    bool OnCommand(int id, int notifyCode) override;
+    void OnDropFiles(HDROP drop) override;
 
 private:
     void ShowStringHash();
     void SelfTest();
     // The library cannot be loaded: tell the user and end the program at once.
     [[noreturn]] void FileMissing();
-    void Form_DragDrop(HDROP drop);
 
     Prompts& prompts_;
     CommonDialogs& dialogs_;

@@ -54,38 +54,31 @@ void frmNumberConv::cmdExit_Click() {
     Unload();
 }
 
-void frmNumberConv::OnCommand(int id, int notifyCode) {
-    if (notifyCode != BN_CLICKED) return;  // the input box's notifications
+bool frmNumberConv::OnCommand(int id, int notifyCode) {
+    if (notifyCode != BN_CLICKED) return false;  // the input box's notifications
     if (IsOption(id, IDC_NC_OPTINPUTTYPE_BASE)) {
         optInputType_Click(id - IDC_NC_OPTINPUTTYPE_BASE);
-        return;
-    }
-    if (IsOption(id, IDC_NC_OPTOUTPUTTYPE_BASE)) {
+    } else if (IsOption(id, IDC_NC_OPTOUTPUTTYPE_BASE)) {
         optOutputType_Click(id - IDC_NC_OPTOUTPUTTYPE_BASE);
-        return;
-    }
-    switch (id) {
-    case IDC_NC_CMDCONVERT:
-    case IDOK: cmdConvert_Click(); return;
-    case IDC_NC_CMDEXIT: cmdExit_Click(); return;
-    default: return;  // Esc: Exit is no cancel button here
-    }
+    } else if (id == IDC_NC_CMDCONVERT || id == IDOK) {
+        cmdConvert_Click();
+    } else if (id == IDC_NC_CMDEXIT) {
+        cmdExit_Click();
+    }  // Esc: Exit is no cancel button here
+    return true;
 }
 
-bool frmNumberConv::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
-    if (msg == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lp) == Item(IDC_NC_LBLOUTPUT)) {
-        const auto dc = reinterpret_cast<HDC>(wp);
-        SetBkColor(dc, GetSysColor(kOutputBackIndex));
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        result = reinterpret_cast<INT_PTR>(GetSysColorBrush(kOutputBackIndex));
-        return true;
-    }
-    if (msg == WM_CLOSE && converting_) {
-        unloadPending_ = true;
-        result = TRUE;
-        return true;
-    }
+bool frmNumberConv::OnClose() {
+    if (!converting_) return true;
+    unloadPending_ = true;
     return false;
+}
+
+HBRUSH frmNumberConv::OnCtlColor(HDC dc, HWND control) {
+    if (control != Item(IDC_NC_LBLOUTPUT)) return nullptr;
+    SetBkColor(dc, GetSysColor(kOutputBackIndex));
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return GetSysColorBrush(kOutputBackIndex);
 }
 
 }  // namespace wf

@@ -24,8 +24,9 @@ public:
 
 protected:
     void Form_Load() override;
-    void OnCommand(int id, int notifyCode) override;
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    bool OnCommand(int id, int notifyCode) override;
+    bool OnClose() override;
+    HBRUSH OnCtlColor(HDC dc, HWND control) override;
 
 private:
     Prompts& prompts_;
