@@ -1,6 +1,8 @@
 // The real message box and input box, answered from a CBT hook.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "common/ErrorReport.h"
 #include "platform/win32/InputBoxIds.h"
 #include "platform/win32/Win32Prompts.h"
@@ -48,6 +50,36 @@ TEST(RealPrompts, InputBoxGivesTheTextOrEmptyOnCancel) {
         EXPECT_EQ(prompts.InputBox(u"Line one\r\nLine two", u"Run DOS prog", u"dflt"), result);
         EXPECT_EQ(shown, std::make_tuple(u"Run DOS prog", u"Line one\r\nLine two", u"dflt"));
     }
+}
+
+// While any prompt is up, no window of the program takes input; afterwards
+// every window it disabled is enabled again, and one already disabled stays so.
+TEST(RealPrompts, EveryPromptIsModalToAllTheThreadsWindows) {
+    win::Win32Prompts prompts;
+    const auto window = [] {
+        return CreateWindowExW(0, L"STATIC", L"tool", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, nullptr, nullptr);
+    };
+    HWND tool = window(), off = window();
+    EnableWindow(off, FALSE);
+    const std::function<void()> prompters[] = {
+        [&] { prompts.MsgBox(u"text", u"", mb::OkOnly); },
+        [&] { prompts.InputBox(u"prompt", u"title", u""); },
+    };
+    for (const auto& prompt : prompters) {
+        bool enabledDuring = true;
+        test::DialogAnswerer answerer([&](HWND box) {
+            enabledDuring = IsWindowEnabled(tool) || IsWindowEnabled(off);
+            test::PressButton(box, IDOK);
+        });
+        prompt();
+        EXPECT_EQ(answerer.seen, 1);
+        EXPECT_FALSE(enabledDuring);
+        EXPECT_TRUE(IsWindowEnabled(tool));
+        EXPECT_FALSE(IsWindowEnabled(off));
+    }
+    DestroyWindow(tool);
+    DestroyWindow(off);
 }
 
 }  // namespace

@@ -262,20 +262,29 @@ TEST_F(TextWindows, NumberConvOverflowIsAnsweredThroughTheRealErrorReport) {
     EXPECT_EQ(outputs, std::vector<std::u16string>(5, u"")) << "the output is cleared before reading";
 }
 
+// Exit from the tray reaches the program while the report is up (the tray's
+// callback is not blocked by the disabled windows) and unloads the window
+// under its own running handler: the object must outlive that handler.
 TEST_F(TextWindows, NumberConvClosedDuringTheErrorReportWaitsForTheConversion) {
-    for (bool closeBox : {false, true}) {
+    enum How { CloseBox, ExitButton, MenuExit };
+    for (How how : {CloseBox, ExitButton, MenuExit}) {
+        answerer.reset();  // the last case's would take the new window for a box
         OpenNumberConv(realPrompts);
         boxes.clear();
         buttons = {IDIGNORE};
+        bool disabled = false;
         // Queued ahead of the answer: the box's own loop runs them first.
         AnswerBoxes([&](HWND) {
-            if (closeBox) PostMessageW(dlg, WM_CLOSE, 0, 0);
-            if (!closeBox) test::PressButton(dlg, IDC_NC_CMDEXIT);
+            disabled = !IsWindowEnabled(dlg);
+            if (how == CloseBox) PostMessageW(dlg, WM_CLOSE, 0, 0);
+            if (how == ExitButton) test::PressButton(dlg, IDC_NC_CMDEXIT);
+            if (how == MenuExit) forms.UnloadAll();
             test::PressButton(dlg, IDC_NC_CMDCONVERT);
         });
         Convert(u"99999999999");
+        EXPECT_TRUE(disabled) << how;
         EXPECT_EQ(boxes.size(), 1u) << "a second conversion started inside the first";
-        EXPECT_FALSE(IsWindow(dlg)) << closeBox;
+        EXPECT_FALSE(IsWindow(dlg)) << how;
         EXPECT_TRUE(forms.Loaded().empty());
     }
 }

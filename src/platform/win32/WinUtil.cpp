@@ -26,4 +26,19 @@ std::u16string WindowText(HWND h) {
     return s;
 }
 
+ThreadModal::ThreadModal() {
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND w : disabled_) EnableWindow(w, FALSE);
+}
+
+ThreadModal::~ThreadModal() {
+    for (HWND w : disabled_)
+        if (IsWindow(w)) EnableWindow(w, TRUE);  // a window unloaded meanwhile is gone
+}
+
+BOOL CALLBACK ThreadModal::Collect(HWND wnd, LPARAM self) {
+    if (IsWindowEnabled(wnd)) reinterpret_cast<ThreadModal*>(self)->disabled_.push_back(wnd);
+    return TRUE;
+}
+
 }  // namespace wf::win
