@@ -21,6 +21,9 @@ public:
             throw ErrorFromWin32(GetLastError() ? GetLastError() : ERROR_DISK_FULL);
         return written;
     }
+    void Close() override {
+        if (!CloseHandle(file_.release())) throw ErrorFromWin32(GetLastError());
+    }
 
 private:
     UniqueFile file_;
