@@ -5,6 +5,7 @@
 
 #include "common/ErrorReport.h"
 #include "platform/win32/InputBoxIds.h"
+#include "platform/win32/Win32Errors.h"
 #include "platform/win32/Win32Prompts.h"
 #include "win/WinTestSupport.h"
 
@@ -80,6 +81,18 @@ TEST(RealPrompts, EveryPromptIsModalToAllTheThreadsWindows) {
     }
     DestroyWindow(tool);
     DestroyWindow(off);
+}
+
+TEST(Win32Errors, CodesWithoutARunTimeNumberKeepTheirIdentityInTheReport) {
+    const struct { DWORD code; int32_t number; } cases[] = {
+        {ERROR_FILE_NOT_FOUND, err::FileNotFound}, {ERROR_SHARING_VIOLATION, err::PermissionDenied},
+        {ERROR_NOT_READY, -2147024875}, {ERROR_INVALID_HANDLE, -2147024890}};
+    for (const auto& c : cases) {
+        const CommandError e = win::ErrorFromWin32(c.code);
+        EXPECT_EQ(e.number(), c.number) << c.code;
+        EXPECT_TRUE(c.number > 0 || e.description() == win::SystemMessage(c.code)) << c.code;
+        EXPECT_FALSE(e.description().empty() || e.description().ends_with(u"\n")) << c.code;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // message boxes that matter are real ones answered by hook.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -173,6 +175,26 @@ TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboard) {
     Ok(u"\u03A9\u4E2D\u00E9");
     EXPECT_EQ(copy(2), u"");
     EXPECT_EQ(copy(3), u"\u4E2D\u03A9\u00E9");
+    // Another program holding the clipboard: the user is told, the clipboard keeps its text.
+    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr), done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        HWND own = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        OpenClipboard(own);  // held by a window: Wine lets an owner-less open through
+        SetEvent(opened);
+        WaitForSingleObject(done, 10000);
+        CloseClipboard();
+        DestroyWindow(own);
+    });
+    WaitForSingleObject(opened, 10000);
+    prompts.answers = {answer::Ok};
+    Click(IDC_CD_CMDCOPY1);
+    SetEvent(done);
+    holder.join();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, kClipboardBusyText);
+    EXPECT_EQ(test::ClipboardText(), u"\u4E2D\u03A9\u00E9");
+    CloseHandle(opened);
+    CloseHandle(done);
 }
 
 TEST_F(TextWindows, CoderResultsLookDisabledTheKeyTurnsWhiteForDecodingAndTheOutputIsWhite) {
