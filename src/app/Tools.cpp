@@ -11,6 +11,7 @@
 #include "tools/text/frmCodeDecode.h"
 #include "tools/text/frmMD5.h"
 #include "tools/text/frmNumberConv.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 

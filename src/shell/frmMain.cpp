@@ -5,8 +5,11 @@
 #include <cstring>
 
 #include "shell/frmMainIds.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
+
+static_assert(kLeftButtonUp == WM_LBUTTONUP && kRightButtonUp == WM_RBUTTONUP);
 
 frmMain::frmMain(win::Forms& forms, Prompts& prompts, Launcher& launcher, Help& help, std::u16string exePath,
                  std::u16string dosPrefix)

@@ -25,7 +25,7 @@ public:
     // Hooks the two "run a program" entries to their command.
     void RegisterRunProgram(std::function<void()> run) { runProgram_ = std::move(run); }
 
-    // Step 7 of start-up: the one-time "loaded" notice.
+    // The one-time notice that the program is loaded and where to find it.
     void ShowLoadedNotice();
 
     const NOTIFYICONDATAA& TrayIcon() const { return trayIcon_; }

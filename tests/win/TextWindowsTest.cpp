@@ -24,6 +24,7 @@
 #include "tools/text/frmNumberConv.h"
 #include "tools/text/frmNumberConvIds.h"
 #include "win/WinTestSupport.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 namespace {

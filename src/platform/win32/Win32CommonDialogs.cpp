@@ -8,8 +8,13 @@
 #include "common/modCommDlgs.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/WinUtil.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
+
+static_assert(ofn::HideReadOnly == OFN_HIDEREADONLY && ofn::OverwritePrompt == OFN_OVERWRITEPROMPT &&
+              ofn::PathMustExist == OFN_PATHMUSTEXIST && ofn::FileMustExist == OFN_FILEMUSTEXIST);
+static_assert(kSolidColoursOnly == CC_SOLIDCOLOR);
 
 std::u16string Win32CommonDialogs::ShowOpenSaveDialog(uintptr_t owner, int16_t openFlag, std::u16string_view title,
                                                       std::u16string_view initialFile, std::u16string_view filter,

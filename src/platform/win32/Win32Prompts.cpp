@@ -5,6 +5,7 @@
 #include "platform/win32/Handle.h"
 #include "platform/win32/InputBoxIds.h"
 #include "platform/win32/WinUtil.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 

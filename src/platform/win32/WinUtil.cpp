@@ -1,5 +1,8 @@
 #include "platform/win32/WinUtil.h"
 
+#include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
+
 namespace wf::win {
 
 std::u16string ExePath() {
@@ -18,6 +21,20 @@ std::u16string ProgramFolder() {
     const std::u16string path = ExePath();
     const size_t slash = path.find_last_of(u"\\/");
     return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
+}
+
+bool FileExists(std::u16string_view path) {
+    const std::u16string p(path);
+    const DWORD a = GetFileAttributesW(W(p));
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FileReadable(std::u16string_view path) {
+    if (path.empty()) return false;
+    const std::u16string p(path);
+    UniqueFile file(CreateFileW(W(p), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
 }
 
 std::u16string WindowText(HWND h) {

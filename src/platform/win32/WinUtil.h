@@ -11,6 +11,12 @@ namespace wf::win {
 std::u16string ExePath();
 std::u16string ProgramFolder();
 
+// Whether a file (not a folder) exists by that name.
+bool FileExists(std::u16string_view path);
+// Whether it is a file this program can open for reading now: a folder, a
+// locked or unreadable file is not.
+bool FileReadable(std::u16string_view path);
+
 // A window's or control's whole text.
 std::u16string WindowText(HWND h);
 

@@ -10,6 +10,7 @@
 #include "common/Text.h"
 #include "platform/win32/Win32Errors.h"
 #include "platform/win32/WinUtil.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 
