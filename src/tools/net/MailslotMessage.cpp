@@ -16,13 +16,15 @@ bool SafeRecipient(std::u16string_view dest) {
 }  // namespace
 
 MailslotMessage WithDefaults(MailslotMessage m) {
-    if (m.dest.empty()) m.dest = kBroadcastDest;
-    if (m.from.empty()) m.from = kDefaultSender;
+    if (m.dest.empty()) m.dest = std::u16string(kBroadcastDest);
+    if (m.from.empty()) m.from = std::u16string(kDefaultSender);
     return m;
 }
 
 std::u16string MailslotPath(std::u16string_view dest) {
-    return u"\\\\" + std::u16string(dest) + u"\\mailslot\\messngr";
+    std::u16string path(u"\\\\");
+    path.append(dest).append(u"\\mailslot\\messngr");
+    return path;
 }
 
 std::u16string Datagram(const MailslotMessage& m) {
