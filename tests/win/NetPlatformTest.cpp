@@ -113,9 +113,10 @@ TEST_F(RealNet, TheResolverAnswersBothWindows) {
 }
 
 TEST_F(RealNet, RefusedAddressesShowTheirMessageInARealBox) {
-    for (const std::u16string& ip : {u"999.1.1.1"s, u"255.255.255.255"s, u"127.0.0.1.x"s, u"\u00e9"s})
-        EXPECT_EQ(Lookup(false, ip), u"Host Name returned: ") << ToUtf8(ip);
-    EXPECT_EQ(boxes, std::vector<std::u16string>(4, u"Wrenfold|String passed is an invalid IP."));
+    const std::u16string refused[] = {u"999.1.1.1", u"255.255.255.255", u"127.0.0.1.", u" 127.0.0.1", u"\u00e9",
+                                      std::u16string(65536, u'1')};
+    for (const std::u16string& ip : refused) EXPECT_EQ(Lookup(false, ip), u"Host Name returned: ") << ip.size();
+    EXPECT_EQ(boxes, std::vector<std::u16string>(std::size(refused), u"Wrenfold|String passed is an invalid IP."));
     boxes.clear();
 }
 
@@ -129,7 +130,8 @@ TEST_F(RealNet, UserInfoReadsTheCurrentAccountAndEmptiesTheBoxesForAnUnknownOne)
     dlg = forms.Open<frmUserInfo>("frmUserInfo", prompts, net, os, me, pc).hwnd();
     EXPECT_EQ(Get(IDC_UI_TXTUSERNAME) + u"|" + Get(IDC_UI_TXTSERVERNAME), me + u"|" + pc);
     const struct { std::u16string user, server; bool found; } cases[] = {
-        {me, pc, true}, {u"nosuchuser-wf", pc, false}, {me, u"\\\\" + pc, true}, {std::u16string(65536, u'u'), pc, false}};
+        {me, pc, true}, {u"nosuchuser-wf", pc, false}, {me, u"\\\\" + pc, true}, {std::u16string(65536, u'u'), pc, false},
+        {me, std::u16string(65536, u's'), false}, {me + u"\r\n", pc, false}};
     for (const auto& c : cases) {
         Put(IDC_UI_TXTUSERNAME, c.user);
         Put(IDC_UI_TXTSERVERNAME, c.server);
