@@ -55,8 +55,7 @@ close_tool
 # land on the converter whatever was selected first.
 open_from_menu "Number converter" numbers t Up Up Up Up Return
 close_tool alt+F4
-# The network tools. Wine's menus run the first entry of a shared access key,
-# and two entries have none: those are counted up from the end of Tools.
+# Network tools: Wine runs a shared access key's first entry; two have none, so count up from the end.
 open_from_menu "Send a message" message t s
 close_tool alt+F4
 open_from_menu "Get user info" userinfo t g

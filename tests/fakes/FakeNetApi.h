@@ -9,22 +9,16 @@
 
 namespace wf::test {
 
-class FakeNetApi : public NetApi {
-public:
+struct FakeNetApi : NetApi {
     ServerList servers;
     std::map<std::pair<std::u16string, std::u16string>, UserInfo10> users;  // (server, user)
     std::vector<uint32_t> masks;                                          // each enumeration's type mask
     std::vector<std::pair<std::u16string, std::u16string>> asked;         // each user look-up
 
-    ServerList ServerEnum(uint32_t typeMask) override {
-        masks.push_back(typeMask);
-        return servers;
-    }
+    ServerList ServerEnum(uint32_t typeMask) override { return masks.push_back(typeMask), servers; }
     UserInfoResult UserGetInfo10(const char16_t* server, const char16_t* user) override {
-        asked.emplace_back(server, user);
-        auto it = users.find(asked.back());
-        if (it == users.end()) return {2221, {}};  // NERR_UserNotFound
-        return {0, it->second};
+        auto it = users.find(asked.emplace_back(server, user));
+        return it == users.end() ? UserInfoResult{2221, {}} : UserInfoResult{0, it->second};  // 2221: no such user
     }
 };
 
