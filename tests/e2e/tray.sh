@@ -55,6 +55,17 @@ close_tool
 # land on the converter whatever was selected first.
 open_from_menu "Number converter" numbers t Up Up Up Up Return
 close_tool alt+F4
+# Network tools: Wine runs a shared access key's first entry; two have none, so count up from the end.
+open_from_menu "Send a message" message t s
+close_tool alt+F4
+open_from_menu "Get user info" userinfo t g
+close_tool
+open_from_menu "Network computer list" netenum t Up Up Up Up Up Up Up Up Up Up Return
+close_tool
+open_from_menu "Host Name From IP" ip2host t Up Up Up Up Up Up Up Up Up Up Up Return
+close_tool
+open_from_menu "IP From Hostname" host2ip t Up Up Up Up Up Up Up Up Up Up Up Up Return
+close_tool
 open_tray_menu 3 || fail "the menu did not open again"
 menu=$(menu_window)
 key_in "$menu" e  # &Exit: every window is unloaded with the program
