@@ -22,6 +22,7 @@
 #include "tools/net/frmUserInfo.h"
 #include "tools/net/frmUserInfoIds.h"
 #include "win/WinTestSupport.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 namespace {

@@ -6,6 +6,7 @@
 #include "platform/win32/Handle.h"
 #include "tools/net/NetEnum.h"
 #include "tools/net/UserInfo.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 namespace {

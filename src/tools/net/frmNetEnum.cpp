@@ -7,6 +7,7 @@
 #include "platform/win32/WinUtil.h"
 #include "tools/net/NetEnum.h"
 #include "tools/net/frmNetEnumIds.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 
