@@ -13,18 +13,9 @@ frmHostFromIP::frmHostFromIP(win::Forms& forms, Prompts& prompts, Sockets& socke
 void frmHostFromIP::Form_Load() { SendMessageW(Item(IDC_HI_TXTIPADDR), EM_SETLIMITTEXT, 0, 0); }
 
 void frmHostFromIP::cmdGetHost_Click() {
-    if (!SocketsInitialize(sockets_)) {
-        ReportSocketsNotResponding(prompts_);
-        return;
-    }
-    std::u16string name;
-    {
-        // The resolver blocks this window until it answers or gives up.
-        const win::BusyCursor busy;
-        name = GetHostNameFromIP(sockets_, prompts_, Text(IDC_HI_TXTIPADDR));
-    }
-    SetText(IDC_HI_LBLHOSTNAME, u"Host Name returned: " + name);
-    SocketsCleanup(sockets_, prompts_);
+    LookUp(sockets_, prompts_, [&] {
+        SetText(IDC_HI_LBLHOSTNAME, u"Host Name returned: " + GetHostNameFromIP(sockets_, prompts_, Text(IDC_HI_TXTIPADDR)));
+    });
 }
 
 void frmHostFromIP::cmdExit_Click() { Unload(); }

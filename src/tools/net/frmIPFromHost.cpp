@@ -7,8 +7,16 @@
 
 namespace wf {
 
-void ReportSocketsNotResponding(Prompts& prompts) {
-    prompts.MsgBox(u"Windows Sockets for 32 bit Windows is not successfully responding.", u"", mb::OkOnly);
+void LookUp(Sockets& sockets, Prompts& prompts, const std::function<void()>& lookUpAndShow) {
+    if (!SocketsInitialize(sockets)) {
+        prompts.MsgBox(u"Windows Sockets for 32 bit Windows is not successfully responding.", u"", mb::OkOnly);
+        return;
+    }
+    {
+        const win::BusyCursor busy;
+        lookUpAndShow();
+    }
+    SocketsCleanup(sockets, prompts);
 }
 
 frmIPFromHost::frmIPFromHost(win::Forms& forms, Prompts& prompts, Sockets& sockets)
@@ -17,18 +25,9 @@ frmIPFromHost::frmIPFromHost(win::Forms& forms, Prompts& prompts, Sockets& socke
 void frmIPFromHost::Form_Load() { SendMessageW(Item(IDC_IH_TXTHOSTNAME), EM_SETLIMITTEXT, 0, 0); }
 
 void frmIPFromHost::cmdGetIPAddr_Click() {
-    if (!SocketsInitialize(sockets_)) {
-        ReportSocketsNotResponding(prompts_);
-        return;
-    }
-    std::u16string ip;
-    {
-        // The resolver blocks this window until it answers or gives up.
-        const win::BusyCursor busy;
-        ip = GetIPFromHostName(sockets_, Text(IDC_IH_TXTHOSTNAME));
-    }
-    SetText(IDC_IH_LBLIPADDR, u"IP Address: " + ip);
-    SocketsCleanup(sockets_, prompts_);
+    LookUp(sockets_, prompts_, [&] {
+        SetText(IDC_IH_LBLIPADDR, u"IP Address: " + GetIPFromHostName(sockets_, Text(IDC_IH_TXTHOSTNAME)));
+    });
 }
 
 void frmIPFromHost::cmdExit_Click() { Unload(); }

@@ -2,6 +2,8 @@
 // frmIPFromHost: the IPv4 address of a typed host name.
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/Prompts.h"
 #include "platform/Sockets.h"
 #include "platform/win32/Forms.h"
@@ -24,7 +26,10 @@ private:
     Sockets& sockets_;
 };
 
-// Shown by both look-up windows when the sockets library does not start.
-void ReportSocketsNotResponding(Prompts& prompts);
+// Both look-up windows' button: the look-up and its showing, between the
+// window's own start-up and clean-up of the sockets library, under the wait
+// pointer (the resolver blocks the window until it answers or gives up).
+// Nothing but the message when the library does not start.
+void LookUp(Sockets& sockets, Prompts& prompts, const std::function<void()>& lookUpAndShow);
 
 }  // namespace wf
