@@ -40,7 +40,7 @@ public:
     void LoadPic();
     void OutputGuess();
 
-    // The picture as last loaded (picPic).
+    // The picture as last loaded, hidden behind the preview.
     const win::DibPicture& Picture() const;
     bool Running() const;
 
