@@ -45,7 +45,13 @@ TEST(AsciiPicture, DecodesEveryFormatOfTheFilterOverTheBackgroundGiven) {
     const Pixels small = {{0, 0, kRed}, {4, 2, kLime}, {2, 1, kBlue}};
     const Pixels icon = {{0, 0, kRed}, {15, 15, kLime}, {15, 0, kBlue}};
     // Opaque pictures keep their own 24 bits a pixel; palettes, alpha and icons take 32.
-    const struct { const char16_t* file; Colour back; int width, height, bits; Pixels pixels; int tolerance; } cases[] = {
+    const struct {
+        const char16_t* file;
+        Colour back;
+        int width, height, bits;
+        Pixels pixels;
+        int tolerance;
+    } cases[] = {
         {u"s.bmp", kBlack, 5, 3, 24, small, 0}, {u"s.dib", kBlack, 5, 3, 24, small, 0},
         {u"s.gif", kBlack, 5, 3, 32, small, 0}, {u"s.png", kBlack, 5, 3, 24, small, 0},
         {u"s.ico", kBlack, 16, 16, 32, icon, 0}, {u"s.cur", kBlack, 16, 16, 32, icon, 0},

@@ -226,6 +226,8 @@ bool DibPicture::LoadWic(std::u16string_view path, Colour background, StageClock
     if (FAILED(decoder->GetFrame(0, &frame)) || FAILED(frame->GetPixelFormat(&format)) ||
         FAILED(frame->GetSize(&w, &h)))
         return false;
+    // Wine's JPEG decoder has decoded the whole picture by now, in its own
+    // memory; the rest is ours.
     clock.Mark(&DecodeTimes::decode);
     const PixelPath pixelPath = PathFor(format);
     clock.Route(pixelPath.route);
@@ -250,7 +252,8 @@ bool DibPicture::LoadWic(std::u16string_view path, Colour background, StageClock
         return false;
     }
     clock.Mark(&DecodeTimes::pixels);
-    if (pixelPath.blend) BlendOver(top, static_cast<int32_t>(w), static_cast<int32_t>(h), stride, BackgroundPixel(background));
+    if (pixelPath.blend)
+        BlendOver(top, static_cast<int32_t>(w), static_cast<int32_t>(h), stride, BackgroundPixel(background));
     clock.Mark(&DecodeTimes::blend);
     // Measured at the screen's resolution, as OLE measures bitmaps, so a
     // picture's preview does not depend on which decoder read it.
