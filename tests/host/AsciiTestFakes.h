@@ -91,7 +91,7 @@ struct FakeOutputFiles : OutputFiles {
 struct FakeClock : ClockLocale {
     uint64_t now = 1000, step = 0;
     int datesGiven = 0;
-    uint64_t Milliseconds() override { now += step; return now - step; }
+    uint64_t Milliseconds() override { return (now += step) - step; }
     std::u16string NowText() override { return datesGiven++ % 2 ? u"16/12/2004 10:20:31" : u"16/12/2004 10:20:30"; }
     std::u16string DecimalSeparator() override { return u"."; }
 };
@@ -100,24 +100,29 @@ struct FakePump : EventPump {
     int calls = 0;
     std::function<void(int call)> onCall;  // runs "window events" at a given pumping
     void DoEvents() override {
-        ++calls;
-        if (onCall) onCall(calls);
+        if (++calls, onCall) onCall(calls);
     }
 };
 
 // One generator with its fakes, wired together; not copyable, as the writer
-// refers to the members.
-struct Generator {
+// refers to the members. `Files` may be another store, such as one over the
+// real buffered sink.
+template <class Files = FakeOutputFiles>
+struct BasicGenerator {
     FakeGeneratorView view;
-    FakeOutputFiles files;
+    Files files;
     FakeClock clock;
     FakePump pump;
     FakePrompts prompts;
     MemoryRaster raster;
     AsciiPictureWriter writer{view, raster, files, clock, pump, prompts};
 
-    explicit Generator(MemoryRaster r = {}) : raster(std::move(r)) {}
-    Generator(const Generator&) = delete;
+    explicit BasicGenerator(MemoryRaster r = {}) : raster(std::move(r)) {}
+    BasicGenerator(const BasicGenerator&) = delete;
+};
+
+struct Generator : BasicGenerator<> {
+    using BasicGenerator::BasicGenerator;
     std::string Run() {  // the page written
         writer.cmdGenerate_Click();
         return files.files.empty() ? std::string() : files.files.back().Content();
