@@ -3,15 +3,13 @@
 // message boxes that matter are real ones answered by hook.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <set>
+#include <thread>
 #include <vector>
 
 #include "common/Text.h"
@@ -23,13 +21,14 @@
 #include "tools/text/frmCodeDecodeIds.h"
 #include "tools/text/frmNumberConv.h"
 #include "tools/text/frmNumberConvIds.h"
-#include "win/WinTestSupport.h"
+#include "platform/win32/Handle.h"
 #include "platform/win32/WideText.h"
+#include "win/WinTestSupport.h"
 
 namespace wf {
 namespace {
 
-
+using test::Step;
 using Colours = std::array<COLORREF, 3>;  // background, text, brush
 const std::u16string kTestText = u"THIS IS A TEST";
 
@@ -69,21 +68,7 @@ struct TextWindows : ::testing::Test {
         Click(IDC_NC_CMDCONVERT);
         return Get(IDC_NC_LBLOUTPUT);
     }
-    // The window's caption and then every control's text, in the order of the controls.
-    std::u16string Texts() const {
-        std::u16string all = test::WindowText(dlg);
-        for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-            all.append(u"|").append(test::WindowText(c));
-        return all;
-    }
-    // A key press as the message loop gets it, sent through the dialogs' routing.
-    bool PressKey(int id, WPARAM key) {
-        SetFocus(Ctl(id));
-        MSG msg{Ctl(id), WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-        const bool consumed = forms.RouteDialogMessage(msg);
-        test::PumpMessages();
-        return consumed;
-    }
+    bool PressKey(int id, WPARAM key) { return test::PressKey(forms, Ctl(id), key); }
     // What the control is given when it asks its dialog for colours; no brush shows as CLR_INVALID.
     Colours Look(UINT msg, int id) const {
         HDC dc = CreateCompatibleDC(nullptr);
@@ -93,8 +78,7 @@ struct TextWindows : ::testing::Test {
         LOGBRUSH lb{0, CLR_INVALID, 0};
         if (brush) GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
         const Colours look{GetBkColor(dc), GetTextColor(dc), lb.lbColor};
-        DeleteDC(dc);
-        return look;
+        return DeleteDC(dc), look;
     }
     // Notes each real message box, runs `during` while it is up, then answers it.
     void AnswerBoxes(std::function<void(HWND)> during = [](HWND) {}) {
@@ -110,7 +94,7 @@ struct TextWindows : ::testing::Test {
 
 TEST_F(TextWindows, BothOpenWithTheirCaptionsAndStartingChoices) {
     OpenCoder(prompts);  // Form_Load codes the test text with the drawn key, 8
-    EXPECT_EQ(Texts(), u"Coder / Decoder|THIS IS A TEST|OK|Code|Decode|Method 1:|SIHT JR Z SFRU|Copy|"
+    EXPECT_EQ(test::AllTexts(dlg), u"Coder / Decoder|THIS IS A TEST|OK|Code|Decode|Method 1:|SIHT JR Z SFRU|Copy|"
                        u"Method 2:|BPQA QA I BMAB|8|Copy|Method 3:|HTSII  S AETTS|Copy|Exit");
     EXPECT_EQ(LOWORD(SendMessageW(dlg, DM_GETDEFID, 0, 0)), IDC_CD_CMDOK);
     EXPECT_TRUE(Checked(IDC_CD_OPTCODE) && !Checked(IDC_CD_OPTDECODE));
@@ -118,7 +102,7 @@ TEST_F(TextWindows, BothOpenWithTheirCaptionsAndStartingChoices) {
         EXPECT_FALSE(IsWindowEnabled(Ctl(id))) << "nobody types into " << id;
 
     OpenNumberConv(prompts);
-    EXPECT_EQ(Texts(), u"Number converter|Input:|0|Input type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)||"
+    EXPECT_EQ(test::AllTexts(dlg), u"Number converter|Input:|0|Input type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)||"
                        u"Output type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)|0|Convert!|Exit");
     EXPECT_EQ(LOWORD(SendMessageW(dlg, DM_GETDEFID, 0, 0)), IDC_NC_CMDCONVERT);
     for (int i = base::Binary; i <= base::Octal; ++i)
@@ -150,16 +134,15 @@ TEST_F(TextWindows, DecodeKeepsTheDrawnKeyTakesATypedOneAndUndoesEachMethod) {
     Click(IDC_CD_OPTDECODE);
     EXPECT_TRUE(Checked(IDC_CD_OPTDECODE) && !Checked(IDC_CD_OPTCODE) && IsWindowEnabled(Ctl(IDC_CD_TXTKEY)));
     EXPECT_EQ(drawCount, 1) << "Decode draws no key";
-    // No key: the drawn 8 stays. A key that gives no shift empties only method 2.
-    const struct { const char16_t *key, *input; int method; std::u16string expected; } cases[] = {
-        {nullptr, u"SIHT JR Z SFRU", 1, kTestText}, {nullptr, u"BPQA QA I BMAB", 2, kTestText},
-        {nullptr, u"HTSII  S AETTS", 3, kTestText}, {u"3", u"WKLV LV D WHVW", 2, kTestText},
-        {u"abc", u"Hello, World", 1, u"Iello, Vorld"}, {u"abc", u"Hello, World", 2, u""}};
-    for (const auto& c : cases) {
-        if (c.key) Put(IDC_CD_TXTKEY, c.key);
-        Ok(c.input);
-        EXPECT_EQ(Method(c.method), c.expected) << ToUtf8(c.input) << ", method " << c.method;
-    }
+    const int in = IDC_CD_TXTINPUT, ok = IDC_CD_CMDOK, m1 = IDC_CD_TXTMETHOD1, m2 = IDC_CD_TXTMETHOD2;
+    EXPECT_EQ(test::Drive(dlg, {  // no key typed: the drawn 8 stays
+        {Step::Set, in, u"SIHT JR Z SFRU"}, {Step::Click, ok}, {Step::Expect, m1, kTestText},
+        {Step::Set, in, u"BPQA QA I BMAB"}, {Step::Click, ok}, {Step::Expect, m2, kTestText},
+        {Step::Set, in, u"HTSII  S AETTS"}, {Step::Click, ok}, {Step::Expect, IDC_CD_TXTMETHOD3, kTestText},
+        {Step::Set, IDC_CD_TXTKEY, u"3"}, {Step::Set, in, u"WKLV LV D WHVW"}, {Step::Click, ok}, {Step::Expect, m2, kTestText},
+        // A key that gives no shift empties only method 2.
+        {Step::Set, IDC_CD_TXTKEY, u"abc"}, {Step::Set, in, u"Hello, World"}, {Step::Click, ok},
+        {Step::Expect, m1, u"Iello, Vorld"}, {Step::Expect, m2, u""}}), u"");
 }
 
 TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboard) {
@@ -177,25 +160,23 @@ TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboard) {
     EXPECT_EQ(copy(2), u"");
     EXPECT_EQ(copy(3), u"\u4E2D\u03A9\u00E9");
     // Another program holding the clipboard: the user is told, the clipboard keeps its text.
-    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr), done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    win::UniqueHandle opened(CreateEventW(nullptr, TRUE, FALSE, nullptr)), done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     std::thread holder([&] {
         HWND own = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         OpenClipboard(own);  // held by a window: Wine lets an owner-less open through
-        SetEvent(opened);
-        WaitForSingleObject(done, 10000);
+        SetEvent(opened.get());
+        WaitForSingleObject(done.get(), 10000);
         CloseClipboard();
         DestroyWindow(own);
     });
-    WaitForSingleObject(opened, 10000);
+    WaitForSingleObject(opened.get(), 10000);
     prompts.answers = {answer::Ok};
     Click(IDC_CD_CMDCOPY1);
-    SetEvent(done);
+    SetEvent(done.get());
     holder.join();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, kClipboardBusyText);
     EXPECT_EQ(test::ClipboardText(), u"\u4E2D\u03A9\u00E9");
-    CloseHandle(opened);
-    CloseHandle(done);
 }
 
 TEST_F(TextWindows, CoderResultsLookDisabledTheKeyTurnsWhiteForDecodingAndTheOutputIsWhite) {
@@ -254,7 +235,7 @@ TEST_F(TextWindows, NumberConvConvertsWithBothOptionGroups) {
     Put(IDC_NC_TXTINPUT, u"255");
     Types(base::Octal, base::Hexadecimal);
     EXPECT_EQ(Get(IDC_NC_LBLOUTPUT), u"0") << "choosing a type converts nothing";
-    using namespace base;
+    using namespace base;  // each base once as input and once as output
     const struct { int in, out; std::u16string input, expected; } cases[] = {
         {Decimal, Hexadecimal, u"255", u"FF"}, {Hexadecimal, Octal, u"FF", u"377"},
         {Octal, Binary, u"5", u"0101"},        {Binary, Decimal, u"1x1", u"5"},
