@@ -21,7 +21,7 @@ struct FileLog {
     int failAtCall = 0, stallAtCall = 0;
     size_t chunk = SIZE_MAX, fullAt = SIZE_MAX;
     int fullFor = 0;
-    bool failClose = false, closed = false;
+    bool failOpen = false, failClose = false, closed = false;
 };
 
 struct ScriptedFile : ByteFile {
@@ -93,11 +93,13 @@ TEST(BufferedTextSink, CloseReportsFailuresAndDestructionStillClosesTheFile) {
 
 // The generator over the real buffered sink, on a file that fills up at a
 // given byte: every failure surfaces where it happens, whatever the page size
-// against the buffer, and Retry writes each byte exactly once.
+// against the buffer, and Retry writes each byte exactly once. In the body the
+// report offers Abort, Retry and Ignore; elsewhere the task message only OK.
 TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsideIt) {
     struct Files : OutputFiles {
         FileLog log;
         std::unique_ptr<TextSink> CreateForOutput(std::u16string_view) override {
+            if (log.failOpen) throw CommandError(err::PathNotFound, u"Path not found");
             return std::make_unique<BufferedTextSink>(std::make_unique<ScriptedFile>(log), 4096);
         }
     };
@@ -117,7 +119,7 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
     const size_t head = small.find("<BR>\r\n") + 6, bodyEnd = small.rfind("<BR>\r\n</CENTER>");
     const std::u16string report = u"An error occured while executing this command:\r\n\r\nDisk full (61)";
     const std::u16string task = u"An error has occured while performing the task.\r\nDisk full";
-    enum Page { Whole, Cut, Holed, HeadOnly };
+    enum Page { Whole, Cut, Holed, HeadOnly, None };
     const struct { const char* name; int32_t width; FileLog log; std::deque<int> answers; std::u16string message;
                    Page page; } cases[] = {
         {"head", 20, {.fullAt = 100, .fullFor = 1}, {answer::Ok}, task, HeadOnly},
@@ -130,6 +132,8 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
         {"closing lines", 20, {.fullAt = bodyEnd + 10, .fullFor = 2}, {answer::Ok}, task, Cut},
         {"close", 20, {.failClose = true}, {answer::Ok}, u"An error has occured while performing the task.\r\n"
                                                           u"Path/File access error", Whole},
+        {"open", 20, {.failOpen = true}, {answer::Ok}, u"An error has occured while performing the task.\r\n"
+                                                       u"Path not found", None},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -137,8 +141,12 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
         const std::string& full = c.width == 20 ? small : large;
         const std::string& got = r.files.log.data;
         ASSERT_EQ(r.prompts.messages.size(), c.answers.size());
-        for (const auto& m : r.prompts.messages) EXPECT_EQ(m.text, c.message);
-        EXPECT_TRUE(r.prompts.answers.empty() && r.files.log.closed && r.view.Idle());
+        const bool inBody = c.message == report;
+        for (const auto& m : r.prompts.messages)
+            EXPECT_EQ(std::tie(m.text, m.title, m.style),
+                      std::make_tuple(c.message, inBody ? u"ASCII Picture Generator error" : u"ASCII Picture Generator",
+                                      inBody ? 50 : 48));
+        EXPECT_TRUE(r.prompts.answers.empty() && (r.files.log.closed || c.page == None) && r.view.Idle());
         // Nothing is ever written twice: what the file holds is the page with
         // at most one stretch missing.
         size_t prefix = 0, suffix = 0;
@@ -148,6 +156,7 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
         switch (c.page) {
         case Whole: EXPECT_EQ(got, full); break;
         case HeadOnly: EXPECT_LE(got.size(), head); break;
+        case None: EXPECT_EQ(got, ""); break;
         case Cut: EXPECT_LT(got.size(), full.size()); break;
         case Holed:
             EXPECT_LT(got.size(), full.size());

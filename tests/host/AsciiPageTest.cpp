@@ -123,39 +123,6 @@ TEST(HtmlPage, EventsRunOnATimeSliceAndACancelledRunKeepsWholePieces) {
     EXPECT_TRUE(g.view.Idle() && !g.writer.Running() && g.files.Only().closed);
 }
 
-TEST(HtmlPage, FailedBodyWritesFollowAbortRetryIgnoreOtherFailuresTheTaskMessage) {
-    // A 12000-sample row goes out in three body pieces: writes 10, 11 and 12.
-    const std::string head = "<FONT COLOR=000000>", tail = "<BR></FONT>";
-    const auto o = [](size_t n) { return std::string(n, 'o'); };
-    const std::vector<std::string> complete = Lines(Generator(MemoryRaster(12000, 1, 0)).Run());
-    const std::u16string report = u"An error occured while executing this command:\r\n\r\nDisk full (61)",
-                         task = u"An error has occured while performing the task.\r\n";
-    const struct { bool failOpen; std::vector<int> fail; std::deque<int> answers; std::string body; size_t lines;
-                   std::u16string text; } cases[] = {  // failing writes, answers, the body line, lines written
-        {false, {11, 12}, {answer::Retry, answer::Retry}, head + o(12000) + tail, 17, report},  // none lost or doubled
-        {false, {11}, {answer::Ignore}, head + o(4982) + o(12000 - 4982 - 5001) + tail, 17, report},  // piece missing
-        {false, {11}, {answer::Abort}, head + o(4982), 17, report},  // ended there, without the closing element
-        {false, {12}, {answer::Ignore}, head + o(4982 + 5001), 17, report},  // the last piece held the line end
-        {false, {13}, {answer::Ok}, head + o(12000) + tail, 10, task + u"Disk full"},  // just after the body
-        {true, {}, {answer::Ok}, "", 0, task + u"Path not found"}};
-    for (const auto& c : cases) {
-        Generator g(MemoryRaster(12000, 1, 0));
-        std::tie(g.files.failOpen, g.files.failWrites, g.prompts.answers) = std::tie(c.failOpen, c.fail, c.answers);
-        std::vector<std::string> expected = complete;
-        expected[9] = c.body;
-        expected.resize(c.lines);
-        EXPECT_EQ(Lines(g.Run()), expected);
-        EXPECT_EQ(g.files.files.size(), c.failOpen ? 0u : 1u);
-        ASSERT_EQ(g.prompts.messages.size(), c.answers.size());  // the task message offers no Retry
-        const bool inBody = c.answers[0] != answer::Ok;
-        for (const auto& m : g.prompts.messages)
-            EXPECT_EQ(std::tie(m.text, m.title, m.style),
-                      std::make_tuple(c.text, inBody ? u"ASCII Picture Generator error" : u"ASCII Picture Generator",
-                                      inBody ? 50 : 48));
-        EXPECT_TRUE(g.view.Idle() && !g.writer.Running() && (c.failOpen || g.files.Only().closed));
-    }
-}
-
 TEST(HtmlPage, CharPosOverflowGoesToTheErrorReport) {
     // 200 x 200 samples with 32767 characters: the 32767th sample overflows.
     std::string cycle;

@@ -42,13 +42,11 @@ struct FakeGeneratorView : GeneratorView {
     }
 };
 
-// What one output file received. Writes are all-or-nothing, as TextSink
-// promises; `failWrites` lists the 1-based write numbers that fail once.
+// What one output file received, write by write. Failing writes go through
+// the real buffered sink (AsciiOutputTest).
 struct FileRecord {
     std::u16string path;
     std::vector<std::string> writes;
-    std::vector<int> failWrites;
-    int attempts = 0;
     bool closed = false;
     std::string Content() const {
         std::string s;
@@ -61,12 +59,7 @@ struct FakeSink : TextSink {
     FileRecord& r;
     explicit FakeSink(FileRecord& rec) : r(rec) {}
     ~FakeSink() override { r.closed = true; }
-    void Write(std::string_view bytes) override {
-        ++r.attempts;
-        for (int& n : r.failWrites)
-            if (n == r.attempts) { n = 0; throw CommandError(err::DiskFull, u"Disk full"); }
-        r.writes.emplace_back(bytes);
-    }
+    void Write(std::string_view bytes) override { r.writes.emplace_back(bytes); }
     void Flush() override {}
     void Discard() override {}
     void Close() override { r.closed = true; }
@@ -74,11 +67,8 @@ struct FakeSink : TextSink {
 
 struct FakeOutputFiles : OutputFiles {
     std::deque<FileRecord> files;  // one per opening; a deque keeps live sinks' records in place
-    std::vector<int> failWrites;   // handed to the next file opened
-    bool failOpen = false;
     std::unique_ptr<TextSink> CreateForOutput(std::u16string_view path) override {
-        if (failOpen) throw CommandError(err::PathNotFound, u"Path not found");
-        files.push_back(FileRecord{std::u16string(path), {}, failWrites});
+        files.push_back(FileRecord{std::u16string(path), {}});
         return std::make_unique<FakeSink>(files.back());
     }
     const FileRecord& Only() const {

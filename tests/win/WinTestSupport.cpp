@@ -77,21 +77,6 @@ bool PressKey(const win::Forms& forms, HWND control, WPARAM key) {
     return consumed;
 }
 
-std::u16string Drive(HWND window, const std::vector<Step>& steps) {
-    std::u16string failed;
-    for (size_t i = 0; i < steps.size(); ++i) {
-        const Step& s = steps[i];
-        HWND control = GetDlgItem(window, s.id);
-        if (s.kind == Step::Set) SetWindowTextW(control, reinterpret_cast<const wchar_t*>(s.text.c_str()));
-        if (s.kind == Step::Click) SendMessageW(control, BM_CLICK, 0, 0);
-        if (s.kind == Step::Expect && WindowText(control) != s.text) {
-            const std::string where = "step " + std::to_string(i + 1) + " (" + std::to_string(s.id) + "): ";
-            failed += std::u16string(where.begin(), where.end()) + WindowText(control) + u"|" + s.text + u"\n";
-        }
-    }
-    return failed;
-}
-
 CommandError Thrown(const std::function<void()>& call) {
     try {
         call();

@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "common/Errors.h"
 #include "platform/win32/Forms.h"
@@ -39,16 +38,6 @@ std::u16string MessageBoxText(HWND box);
 std::u16string AllTexts(HWND window);
 // A key press as the message loop gets it, through the dialogs' routing; true if a dialog took it.
 bool PressKey(const win::Forms& forms, HWND control, WPARAM key);
-
-// One step of driving a window by control id: set a control's text, click it,
-// or check its text.
-struct Step {
-    enum Kind { Set, Click, Expect } kind;
-    int id;
-    std::u16string text = {};
-};
-// Runs the steps in order; returns each check that failed as "step N (id): got|wanted" lines.
-std::u16string Drive(HWND window, const std::vector<Step>& steps);
 
 // The CommandError that `call` throws; number -1 when it throws none.
 CommandError Thrown(const std::function<void()>& call);
