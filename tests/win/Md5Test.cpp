@@ -100,6 +100,7 @@ TEST(Aamd532, RfcSuiteThroughMDStringFixAndMDFileEvenAcrossReadBlocks) {
     EXPECT_EQ(HashFile(dll, dir.File(u"big.bin", bytes)), whole);
     // MDStringFix hashes exactly the given length, a NUL (below, through MD5String) included.
     EXPECT_EQ(HashText(dll, "abcdef", 3), Result(0, "900150983cd24fb0d6963f7d28e17f72"));
+    EXPECT_EQ(HashText(dll, {}, 0), Result(0, "d41d8cd98f00b204e9800998ecf8427e"));  // no text at all
     EXPECT_EQ(HashText(dll, "abc", -1), Result(ERROR_INVALID_PARAMETER, kUntouched));
 }
 

@@ -72,11 +72,6 @@ struct ShellWindow : ::testing::Test {
 
     void SetUp() override { ASSERT_TRUE(main.Create()); }
     void Command(int id) { SendMessageW(main.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-    std::vector<HWND> Windows() const {
-        std::vector<HWND> windows;
-        for (auto* f : forms.Loaded()) windows.push_back(f->hwnd());
-        return windows;
-    }
 };
 
 struct Item {
@@ -223,7 +218,8 @@ TEST_F(ShellWindow, ExitUnloadsEveryWindowInOrderAndQuits) {
     main.RegisterTool(IDM_MNUTTS, [&](win::Forms& f) { f.Open<TestTool>("b", loads, &unloads, "b"); });
     Command(IDM_MNUTTS);
     Command(IDM_MNUQUILLET);
-    const std::vector<HWND> windows = Windows();
+    std::vector<HWND> windows;
+    for (auto* f : forms.Loaded()) windows.push_back(f->hwnd());
     ASSERT_EQ(windows.size(), 3u);
     Command(IDM_MNUEXIT);
     EXPECT_EQ(unloads, (std::vector<std::string>{"main", "b", "a"}));  // load order, the tray window first
