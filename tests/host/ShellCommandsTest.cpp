@@ -35,6 +35,7 @@ struct Shell : ::testing::Test {
     RecordingHelp help;
     RunProgram run{prompts, dialogs, launcher, 77};
     MenuCommands menu{prompts, launcher, help, u"C:\\w\\Wrenfold.chm", u"command.com /c "};
+    void Reset() { prompts = {}, dialogs = {}, launcher = {}, reg = {}; }  // for the next row
     Starts Started() const {
         Starts out;
         for (const auto& a : launcher.attempts) out.emplace_back(a.commandLine, a.windowStyle);
@@ -89,8 +90,7 @@ TEST_F(Shell, TypedFolderAndDosCommands) {
          u"Please type in the name of a dos program that you want to run\r\nFor example, DIR C:", u"DIR C:",
          u"command.com /c DIR C:"}};
     for (const auto& c : cases) {
-        launcher.attempts.clear();
-        prompts.inputBoxes.clear();
+        Reset();
         prompts.inputs = {c.typed, u""};
         (menu.*c.click)();
         (menu.*c.click)();
@@ -130,9 +130,7 @@ TEST_F(Shell, RunProgramCancelStartsNothingAndAChosenLineStartsUnchanged) {
     const std::u16string browsed = u"C:\\Program Files\\My App\\app.exe";
     const std::u16string typed = u"  c:\\program files\\x y\\tool.exe /a \"b c\"  ";
     for (auto entry : kEntries) {
-        prompts = {};
-        launcher.attempts.clear();
-        dialogs.fileCalls.clear();
+        Reset();
         prompts.answers = {answer::No, answer::Yes, answer::Yes, answer::No};
         prompts.inputs = {u"", typed};
         dialogs.files = {u"", browsed};
@@ -157,8 +155,7 @@ TEST_F(Shell, RunProgramFailingStartIsReportedRetriedOrEnded) {
         {{answer::No, answer::Abort}, 1}, {{answer::No, answer::Ignore}, 1}};
     for (auto entry : kEntries)
         for (const auto& [answers, starts] : cases) {
-            prompts = {};
-            launcher.attempts.clear();
+            Reset();
             launcher.failures = -1;
             prompts.answers = answers;
             prompts.inputs = {u"nothing.exe"};
@@ -188,9 +185,7 @@ TEST_F(Shell, StartSysInfoStartsWhatTheRegistryNamesOrSaysUnavailable) {
         {nullptr, nullptr, false, true, 0, {}, {}},
         {u"C:\\gone.exe", nullptr, false, true, 1, {}, {{u"C:\\gone.exe", 1}}}};  // the start fails
     for (const auto& c : cases) {
-        prompts = {};
-        reg.values.clear();
-        launcher.attempts.clear();
+        Reset();
         if (c.loc1) reg.SetString(HKLM, u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", u"PATH", c.loc1, true);
         if (c.loc2) reg.SetString(HKLM, u"SOFTWARE\\Microsoft\\Shared Tools Location", u"MSINFO", c.loc2, true);
         launcher.failures = c.failures;

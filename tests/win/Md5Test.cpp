@@ -51,10 +51,8 @@ struct Scratch {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() /
         ("wf-md5-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial));
     Scratch() { std::filesystem::create_directory(dir); }
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
-    }
+    ~Scratch() { std::filesystem::remove_all(dir, ignored); }
+    std::error_code ignored;
     std::u16string File(const std::u16string& name, const std::string& bytes) {
         EXPECT_TRUE(std::ofstream(dir / name, std::ios::binary).write(bytes.data(), bytes.size()));
         return (dir / name).u16string();
@@ -121,13 +119,8 @@ TEST(ModMD5, LoadsFromTheProgramFolderOnFirstUseAndHashesAnsiBytes) {
 struct CursorSpy : Md5Library {
     Aamd532Library real;
     HCURSOR during = nullptr;
-    int32_t MDFile(const char* path, char* digest) override {
-        during = GetCursor();
-        return real.MDFile(path, digest);
-    }
-    int32_t MDStringFix(const char* text, int32_t length, char* digest) override {
-        return real.MDStringFix(text, length, digest);
-    }
+    int32_t MDFile(const char* path, char* digest) override { return during = GetCursor(), real.MDFile(path, digest); }
+    int32_t MDStringFix(const char* text, int32_t n, char* digest) override { return real.MDStringFix(text, n, digest); }
 };
 
 struct Md5Window : ::testing::Test {
