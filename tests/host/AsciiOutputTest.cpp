@@ -19,11 +19,9 @@ struct FileLog {
     std::string data = "";
     std::vector<size_t> calls = {};  // sizes offered
     int failAtCall = 0, stallAtCall = 0;
-    size_t chunk = SIZE_MAX;
-    size_t fullAt = SIZE_MAX;
+    size_t chunk = SIZE_MAX, fullAt = SIZE_MAX;
     int fullFor = 0;
-    bool failClose = false;
-    bool closed = false;
+    bool failOpen = false, failClose = false, closed = false;
 };
 
 struct ScriptedFile : ByteFile {
@@ -74,8 +72,7 @@ TEST(BufferedTextSink, WritesArriveWholeOnceEachThroughPartialWritesAndRetries) 
             EXPECT_LE(sink.Buffered(), std::max(c.capacity, w.size()));  // memory stays bounded
         }
         retried([&] { sink.Close(); });
-        EXPECT_EQ(failures, c.failures);
-        EXPECT_TRUE(log.closed);
+        EXPECT_TRUE(failures == c.failures && log.closed) << failures;
         EXPECT_EQ(log.data, all);
         EXPECT_THROW(sink.Write("more"), CommandError);  // after Close
         EXPECT_TRUE(c.capacity != 100 || log.calls == std::vector<size_t>(3, 100));  // collected into three
@@ -96,23 +93,18 @@ TEST(BufferedTextSink, CloseReportsFailuresAndDestructionStillClosesTheFile) {
 
 // The generator over the real buffered sink, on a file that fills up at a
 // given byte: every failure surfaces where it happens, whatever the page size
-// against the buffer, and Retry writes each byte exactly once.
+// against the buffer, and Retry writes each byte exactly once. In the body the
+// report offers Abort, Retry and Ignore; elsewhere the task message only OK.
 TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsideIt) {
     struct Files : OutputFiles {
         FileLog log;
         std::unique_ptr<TextSink> CreateForOutput(std::u16string_view) override {
+            if (log.failOpen) throw CommandError(err::PathNotFound, u"Path not found");
             return std::make_unique<BufferedTextSink>(std::make_unique<ScriptedFile>(log), 4096);
         }
     };
-    struct Run {
-        test::FakeGeneratorView view;
-        Files files;
-        test::FakeClock clock;
-        test::FakePump pump;
-        test::FakePrompts prompts;
-        MemoryRaster raster;
-        AsciiPictureWriter writer{view, raster, files, clock, pump, prompts};
-        Run(int32_t width, FileLog log, std::deque<int> answers) : raster(width, 40) {
+    struct Run : test::BasicGenerator<Files> {
+        Run(int32_t width, FileLog log, std::deque<int> answers) : BasicGenerator(MemoryRaster(width, 40)) {
             for (int32_t x = 0; x < width; x += 2) raster.Set(x, 7, 0xFFFFFF);  // colour elements on one row
             files.log = log;
             prompts.answers = std::move(answers);
@@ -127,15 +119,9 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
     const size_t head = small.find("<BR>\r\n") + 6, bodyEnd = small.rfind("<BR>\r\n</CENTER>");
     const std::u16string report = u"An error occured while executing this command:\r\n\r\nDisk full (61)";
     const std::u16string task = u"An error has occured while performing the task.\r\nDisk full";
-    enum Page { Whole, Cut, Holed, HeadOnly };
-    const struct Case {
-        const char* name;
-        int32_t width;
-        FileLog log;
-        std::deque<int> answers;
-        std::u16string message;
-        Page page;
-    } cases[] = {
+    enum Page { Whole, Cut, Holed, HeadOnly, None };
+    const struct { const char* name; int32_t width; FileLog log; std::deque<int> answers; std::u16string message;
+                   Page page; } cases[] = {
         {"head", 20, {.fullAt = 100, .fullFor = 1}, {answer::Ok}, task, HeadOnly},
         {"small, retry", 20, {.fullAt = head + 50, .fullFor = 2}, {answer::Retry, answer::Retry}, report, Whole},
         {"small, abort", 20, {.fullAt = head + 50, .fullFor = 1}, {answer::Abort}, report, Holed},
@@ -146,17 +132,21 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
         {"closing lines", 20, {.fullAt = bodyEnd + 10, .fullFor = 2}, {answer::Ok}, task, Cut},
         {"close", 20, {.failClose = true}, {answer::Ok}, u"An error has occured while performing the task.\r\n"
                                                           u"Path/File access error", Whole},
+        {"open", 20, {.failOpen = true}, {answer::Ok}, u"An error has occured while performing the task.\r\n"
+                                                       u"Path not found", None},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Run r(c.width, c.log, c.answers);
         const std::string& full = c.width == 20 ? small : large;
         const std::string& got = r.files.log.data;
         ASSERT_EQ(r.prompts.messages.size(), c.answers.size());
-        for (const auto& m : r.prompts.messages) EXPECT_EQ(m.text, c.message);
-        EXPECT_TRUE(r.prompts.answers.empty());
-        EXPECT_TRUE(r.files.log.closed);
-        EXPECT_TRUE(r.view.Idle());
+        const bool inBody = c.message == report;
+        for (const auto& m : r.prompts.messages)
+            EXPECT_EQ(std::tie(m.text, m.title, m.style),
+                      std::make_tuple(c.message, inBody ? u"ASCII Picture Generator error" : u"ASCII Picture Generator",
+                                      inBody ? 50 : 48));
+        EXPECT_TRUE(r.prompts.answers.empty() && (r.files.log.closed || c.page == None) && r.view.Idle());
         // Nothing is ever written twice: what the file holds is the page with
         // at most one stretch missing.
         size_t prefix = 0, suffix = 0;
@@ -166,8 +156,12 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
         switch (c.page) {
         case Whole: EXPECT_EQ(got, full); break;
         case HeadOnly: EXPECT_LE(got.size(), head); break;
+        case None: EXPECT_EQ(got, ""); break;
         case Cut: EXPECT_LT(got.size(), full.size()); break;
-        case Holed: EXPECT_TRUE(got.size() < full.size() && got.ends_with("</HTML>\r\n" + full.substr(full.rfind("<!--- ASCII Picture created by Wrenfold on"))) ); break;
+        case Holed:
+            EXPECT_LT(got.size(), full.size());
+            EXPECT_TRUE(got.ends_with("</HTML>\r\n" + full.substr(full.rfind("<!--- ASCII Picture created by Wrenfold on"))));
+            break;
         }
     }
 }

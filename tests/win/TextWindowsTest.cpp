@@ -3,15 +3,13 @@
 // message boxes that matter are real ones answered by hook.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <set>
+#include <thread>
 #include <vector>
 
 #include "common/Text.h"
@@ -23,12 +21,12 @@
 #include "tools/text/frmCodeDecodeIds.h"
 #include "tools/text/frmNumberConv.h"
 #include "tools/text/frmNumberConvIds.h"
-#include "win/WinTestSupport.h"
+#include "platform/win32/Handle.h"
 #include "platform/win32/WideText.h"
+#include "win/WinTestSupport.h"
 
 namespace wf {
 namespace {
-
 
 using Colours = std::array<COLORREF, 3>;  // background, text, brush
 const std::u16string kTestText = u"THIS IS A TEST";
@@ -69,21 +67,7 @@ struct TextWindows : ::testing::Test {
         Click(IDC_NC_CMDCONVERT);
         return Get(IDC_NC_LBLOUTPUT);
     }
-    // The window's caption and then every control's text, in the order of the controls.
-    std::u16string Texts() const {
-        std::u16string all = test::WindowText(dlg);
-        for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-            all.append(u"|").append(test::WindowText(c));
-        return all;
-    }
-    // A key press as the message loop gets it, sent through the dialogs' routing.
-    bool PressKey(int id, WPARAM key) {
-        SetFocus(Ctl(id));
-        MSG msg{Ctl(id), WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-        const bool consumed = forms.RouteDialogMessage(msg);
-        test::PumpMessages();
-        return consumed;
-    }
+    bool PressKey(int id, WPARAM key) { return test::PressKey(forms, Ctl(id), key); }
     // What the control is given when it asks its dialog for colours; no brush shows as CLR_INVALID.
     Colours Look(UINT msg, int id) const {
         HDC dc = CreateCompatibleDC(nullptr);
@@ -93,8 +77,7 @@ struct TextWindows : ::testing::Test {
         LOGBRUSH lb{0, CLR_INVALID, 0};
         if (brush) GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
         const Colours look{GetBkColor(dc), GetTextColor(dc), lb.lbColor};
-        DeleteDC(dc);
-        return look;
+        return DeleteDC(dc), look;
     }
     // Notes each real message box, runs `during` while it is up, then answers it.
     void AnswerBoxes(std::function<void(HWND)> during = [](HWND) {}) {
@@ -110,7 +93,7 @@ struct TextWindows : ::testing::Test {
 
 TEST_F(TextWindows, BothOpenWithTheirCaptionsAndStartingChoices) {
     OpenCoder(prompts);  // Form_Load codes the test text with the drawn key, 8
-    EXPECT_EQ(Texts(), u"Coder / Decoder|THIS IS A TEST|OK|Code|Decode|Method 1:|SIHT JR Z SFRU|Copy|"
+    EXPECT_EQ(test::AllTexts(dlg), u"Coder / Decoder|THIS IS A TEST|OK|Code|Decode|Method 1:|SIHT JR Z SFRU|Copy|"
                        u"Method 2:|BPQA QA I BMAB|8|Copy|Method 3:|HTSII  S AETTS|Copy|Exit");
     EXPECT_EQ(LOWORD(SendMessageW(dlg, DM_GETDEFID, 0, 0)), IDC_CD_CMDOK);
     EXPECT_TRUE(Checked(IDC_CD_OPTCODE) && !Checked(IDC_CD_OPTDECODE));
@@ -118,7 +101,7 @@ TEST_F(TextWindows, BothOpenWithTheirCaptionsAndStartingChoices) {
         EXPECT_FALSE(IsWindowEnabled(Ctl(id))) << "nobody types into " << id;
 
     OpenNumberConv(prompts);
-    EXPECT_EQ(Texts(), u"Number converter|Input:|0|Input type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)||"
+    EXPECT_EQ(test::AllTexts(dlg), u"Number converter|Input:|0|Input type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)||"
                        u"Output type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)|0|Convert!|Exit");
     EXPECT_EQ(LOWORD(SendMessageW(dlg, DM_GETDEFID, 0, 0)), IDC_NC_CMDCONVERT);
     for (int i = base::Binary; i <= base::Octal; ++i)
@@ -177,25 +160,23 @@ TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboard) {
     EXPECT_EQ(copy(2), u"");
     EXPECT_EQ(copy(3), u"\u4E2D\u03A9\u00E9");
     // Another program holding the clipboard: the user is told, the clipboard keeps its text.
-    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr), done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    win::UniqueHandle opened(CreateEventW(nullptr, TRUE, FALSE, nullptr)), done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     std::thread holder([&] {
         HWND own = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         OpenClipboard(own);  // held by a window: Wine lets an owner-less open through
-        SetEvent(opened);
-        WaitForSingleObject(done, 10000);
+        SetEvent(opened.get());
+        WaitForSingleObject(done.get(), 10000);
         CloseClipboard();
         DestroyWindow(own);
     });
-    WaitForSingleObject(opened, 10000);
+    WaitForSingleObject(opened.get(), 10000);
     prompts.answers = {answer::Ok};
     Click(IDC_CD_CMDCOPY1);
-    SetEvent(done);
+    SetEvent(done.get());
     holder.join();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, kClipboardBusyText);
     EXPECT_EQ(test::ClipboardText(), u"\u4E2D\u03A9\u00E9");
-    CloseHandle(opened);
-    CloseHandle(done);
 }
 
 TEST_F(TextWindows, CoderResultsLookDisabledTheKeyTurnsWhiteForDecodingAndTheOutputIsWhite) {
@@ -254,12 +235,10 @@ TEST_F(TextWindows, NumberConvConvertsWithBothOptionGroups) {
     Put(IDC_NC_TXTINPUT, u"255");
     Types(base::Octal, base::Hexadecimal);
     EXPECT_EQ(Get(IDC_NC_LBLOUTPUT), u"0") << "choosing a type converts nothing";
-    using namespace base;
+    using namespace base;  // each base once as input and once as output; the host tests hold the rules
     const struct { int in, out; std::u16string input, expected; } cases[] = {
-        {Decimal, Hexadecimal, u"255", u"FF"}, {Hexadecimal, Octal, u"FF", u"377"},
-        {Octal, Binary, u"5", u"0101"},        {Binary, Decimal, u"1x1", u"5"},
-        {Decimal, Binary, u"-1", std::u16string(32, u'1')}, {Hexadecimal, Decimal, u"FFFF", u"-1"},
-        {Decimal, Decimal, u"2.5", u"2"},      {Octal, Octal, u"177777", u"37777777777"}};
+        {Decimal, Hexadecimal, u"255", u"FF"}, {Hexadecimal, Octal, u"FFFF", u"37777777777"},
+        {Octal, Binary, u"5", u"0101"}, {Binary, Decimal, u"1x1", u"5"}};
     for (const auto& c : cases) {
         Types(c.in, c.out);
         EXPECT_EQ(Convert(c.input), c.expected) << ToUtf8(c.input) << ": " << c.in << " to " << c.out;

@@ -60,13 +60,31 @@ void PressButton(HWND dialog, int id) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-std::u16string WindowText(HWND h) {
-    std::u16string s(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, u'\0');
-    s.resize(static_cast<size_t>(GetWindowTextW(h, reinterpret_cast<wchar_t*>(s.data()), static_cast<int>(s.size()))));
-    return s;
+std::u16string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+
+std::u16string AllTexts(HWND window) {
+    std::u16string all = WindowText(window);
+    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) all.append(u"|").append(WindowText(c));
+    return all;
 }
 
-std::u16string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+bool PressKey(const win::Forms& forms, HWND control, WPARAM key) {
+    SetFocus(control);
+    MSG msg{control, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
+    const bool consumed = forms.RouteDialogMessage(msg);
+    if (!consumed) DispatchMessageW(&msg);
+    PumpMessages();
+    return consumed;
+}
+
+CommandError Thrown(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const CommandError& e) {
+        return e;
+    }
+    return CommandError(-1, u"nothing thrown");
+}
 
 std::u16string ClipboardText() {
     if (!OpenClipboard(nullptr)) return u"<clipboard busy>";

@@ -6,6 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "common/Errors.h"
+#include "platform/win32/Forms.h"
+#include "platform/win32/WinUtil.h"
+
 namespace wf::test {
 
 // While alive, every dialog (#32770) that this thread activates is handed to
@@ -27,9 +31,16 @@ private:
 
 // Posts a button press to a dialog; it takes effect once its loop runs.
 void PressButton(HWND dialog, int id);
-std::u16string WindowText(HWND h);
+using win::WindowText;
 // The message text of a message box (its static control 0xFFFF).
 std::u16string MessageBoxText(HWND box);
+// A window's caption, then every control's text in the order of the controls, joined by "|".
+std::u16string AllTexts(HWND window);
+// A key press as the message loop gets it, through the dialogs' routing; true if a dialog took it.
+bool PressKey(const win::Forms& forms, HWND control, WPARAM key);
+
+// The CommandError that `call` throws; number -1 when it throws none.
+CommandError Thrown(const std::function<void()>& call);
 
 // The clipboard's text, or a marker when it is busy or holds none.
 std::u16string ClipboardText();
