@@ -5,9 +5,17 @@
 #include "asciipic/Win32PageServices.h"
 #include "asciipic/frmASCII.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/Win32DirectorySearch.h"
+#include "platform/win32/Win32FileOperations.h"
+#include "platform/win32/Win32FolderLists.h"
+#include "platform/win32/Win32WindowList.h"
+#include "platform/win32/WinUtil.h"
 #include "shell/RunProgram.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMainIds.h"
+#include "tools/files/frmFilesInFolder.h"
+#include "tools/files/frmHardDriveExplorer.h"
+#include "tools/files/frmHideShowWindow.h"
 #include "tools/text/frmCodeDecode.h"
 #include "tools/text/frmMD5.h"
 #include "tools/text/frmNumberConv.h"
@@ -33,6 +41,20 @@ void RegisterTools(frmMain& main, Services& s) {
     auto clock = std::make_shared<win::Win32ClockLocale>();
     main.RegisterTool(IDM_MNUASCIIPIC, [&s, pageFiles, clock](win::Forms& f) {
         f.Open<frmASCII>("frmASCII", s.prompts, s.dialogs, s.pump, *pageFiles, *clock, win::U(GetCommandLineW()));
+    });
+    auto fileOps = std::make_shared<win::Win32FileOperations>();
+    auto folderLists = std::make_shared<win::Win32FolderLists>();
+    main.RegisterTool(IDM_MNUQUILLET, [&s, fileOps, folderLists](win::Forms& f) {
+        f.Open<frmHardDriveExplorer>("frmHardDriveExplorer", s.prompts, s.launcher, *fileOps, *folderLists,
+                                     win::ProgramFolder());
+    });
+    auto search = std::make_shared<win::Win32DirectorySearch>();
+    main.RegisterTool(IDM_MNUFILESINFOLDER, [&s, search](win::Forms& f) {
+        f.Open<frmFilesInFolder>("frmFilesInFolder", s.prompts, s.pump, *search);
+    });
+    auto windowList = std::make_shared<win::Win32WindowList>();
+    main.RegisterTool(IDM_MNUWINHIDESHOW, [windowList](win::Forms& f) {
+        f.Open<frmHideShowWindow>("frmHideShowWindow", *windowList);
     });
     main.RegisterTool(IDM_MNUABOUT, [&s](win::Forms& f) { f.Open<frmAbout>("frmAbout", s.registry, s.launcher, s.prompts); });
 }

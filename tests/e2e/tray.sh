@@ -55,6 +55,13 @@ close_tool
 # land on the converter whatever was selected first.
 open_from_menu "Number converter" numbers t Up Up Up Up Return
 close_tool alt+F4
+# The file and window tools; the explorer has no cancel button.
+open_from_menu "Hard Drive Explorer \(Formally 'Quillet'\)" explorer t h
+close_tool alt+F4
+open_from_menu "Get all files in folder" filesinfolder t f
+close_tool
+open_from_menu "Window Hide and Show" winhideshow t w
+close_tool alt+F4
 open_tray_menu 3 || fail "the menu did not open again"
 menu=$(menu_window)
 key_in "$menu" e  # &Exit: every window is unloaded with the program

@@ -1,0 +1,27 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/DirectorySearch.h"
+#include "platform/win32/Handle.h"
+
+namespace wf::win {
+
+inline void FindCloseFn(HANDLE h) { ::FindClose(h); }
+using UniqueFind = Unique<HANDLE, FindCloseFn, -1>;
+
+class Win32DirectorySearch : public DirectorySearch {
+public:
+    std::u16string First(std::u16string_view pattern, uint32_t attributes) override;
+    std::u16string Next() override;
+    uint32_t Attributes(std::u16string_view path) override;
+
+private:
+    // The next entry the mask lets through, or empty (and the search ended).
+    std::u16string Take(bool haveEntry);
+
+    UniqueFind find_;
+    WIN32_FIND_DATAW data_{};
+    uint32_t mask_ = 0;
+};
+
+}  // namespace wf::win

@@ -1,0 +1,95 @@
+#include "tools/files/FilesInFolder.h"
+
+#include <vector>
+
+#include "common/ErrorReport.h"
+
+namespace wf {
+namespace {
+
+// One folder's call: its path and, once read, its subfolders still to list.
+struct Level {
+    std::u16string path;
+    std::vector<std::u16string> subfolders;
+    size_t next = 0;
+};
+
+class Lister {
+public:
+    Lister(LineSink& sink, ListingServices& s, const bool& stop)
+        : sink_(sink), s_(s), stop_(stop), lastPump_(s.milliseconds()) {}
+
+    bool Run(std::u16string_view path) {
+        // An explicit stack rather than recursion: a deep tree cannot
+        // exhaust the thread's stack, and the order stays depth first.
+        std::vector<Level> stack;
+        stack.push_back({std::u16string(path), {}, 0});
+        if (!ReadFolder(stack.back())) stack.pop_back();
+        while (!stack.empty() && !stop_) {
+            Level& top = stack.back();
+            if (top.next == top.subfolders.size()) {
+                stack.pop_back();
+                continue;
+            }
+            Level child{top.path + top.subfolders[top.next++] + u"\\", {}, 0};
+            stack.push_back(std::move(child));
+            // Abort leaves this folder's call only: the caller goes on.
+            if (!ReadFolder(stack.back())) stack.pop_back();
+        }
+        sink_.Flush();
+        return !stop_;
+    }
+
+private:
+    // Reads one folder to its end, listing its files and keeping its
+    // subfolders; false when the user aborted it or the listing was stopped.
+    bool ReadFolder(Level& level) {
+        std::u16string entry;
+        const StepResult first = RunStep(s_.prompts, kFilesInFolderCommand,
+                                         [&] { entry = s_.search.First(level.path, attr::Directory); });
+        if (first == StepResult::Aborted) return false;
+        while (!entry.empty()) {
+            if (entry != u"." && entry != u"..") {
+                uint32_t attributes = 0;
+                const StepResult query = RunStep(s_.prompts, kFilesInFolderCommand,
+                                                 [&] { attributes = s_.search.Attributes(level.path + entry); });
+                if (query == StepResult::Aborted) return false;
+                if (query == StepResult::Done) {
+                    if (attributes & attr::Directory) {
+                        level.subfolders.push_back(entry);
+                    } else {
+                        sink_.Add(level.path + entry);
+                    }
+                }
+                if (!LetEventsRun()) return false;
+            }
+            entry = s_.search.Next();
+        }
+        return true;
+    }
+
+    // Events run once a time slice has passed, not after every entry, so a
+    // long listing stays fast; the stop is looked at after every entry.
+    bool LetEventsRun() {
+        const uint64_t now = s_.milliseconds();
+        if (now - lastPump_ >= kListingSliceMs) {
+            sink_.Flush();
+            s_.pump.DoEvents();
+            lastPump_ = s_.milliseconds();
+        }
+        return !stop_;
+    }
+
+    LineSink& sink_;
+    ListingServices& s_;
+    const bool& stop_;
+    uint64_t lastPump_;
+};
+
+}  // namespace
+
+bool ListAllFiles(std::u16string_view path, LineSink& sink, ListingServices& services, const bool& stop) {
+    return Lister(sink, services, stop).Run(path);
+}
+
+}  // namespace wf
