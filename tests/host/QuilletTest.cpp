@@ -85,6 +85,9 @@ TEST_F(QuilletListsTest, ClicksFiltersAndChangesKeepTheListsCoupled) {
     EXPECT_EQ(lists.Caption(), u"c:\\Program Files\\Wrenfold\\wrenfold.exe") << "the label keeps the old file";
     lists.SetFilter(u"");
     EXPECT_EQ(lists.Files().size(), 2u);
+    tree.Add(u"c:\\Program Files\\Wrenfold\\new.chm");
+    lists.SetFilter(u"*.chm");
+    EXPECT_EQ(lists.Files(), (std::vector<std::u16string>{u"Help.chm", u"new.chm"})) << "a new pattern reads again";
 
     lists.ChangeFolder(u"c:\\");
     EXPECT_EQ(lists.Tag(), u"c:\\");

@@ -31,6 +31,10 @@ void Win32FileOperations::Copy(std::u16string_view from, std::u16string_view to)
     const DWORD targetAttributes = GetFileAttributesW(W(target));
     if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_DIRECTORY))
         throw MakeError(err::PathFileAccess);  // a folder is no file name
+    // Windows refuses to replace a read-only file; Wine's CopyFileW does not,
+    // so the program says it for both.
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY))
+        throw MakeError(err::PermissionDenied);
     if (SameFile(source, target)) throw MakeError(err::PermissionDenied);
     if (!CopyFileW(W(source), W(target), FALSE)) throw ErrorFromWin32(GetLastError());
 }

@@ -152,6 +152,14 @@ void QuilletLists::ClickFile(size_t index) {
 
 void QuilletLists::SetFilter(std::u16string_view text) {
     filter_ = text.empty() ? std::u16string(u"*.*") : std::u16string(text);
+    // A new pattern reads the folder again, as a file list does; a folder
+    // gone meanwhile keeps the names last read.
+    try {
+        FolderContents contents = folders_.Read(folder_);
+        SortNoCase(contents.files);
+        allFiles_ = std::move(contents.files);
+    } catch (const CommandError&) {
+    }
     RefreshFiles();
 }
 

@@ -36,8 +36,11 @@ private:
     bool quiet_ = false;
 };
 
-frmFilesInFolder::frmFilesInFolder(win::Forms& forms, Prompts& prompts, EventPump& pump, DirectorySearch& search)
-    : DialogForm(forms, IDD_FRMFILESINFOLDER), services_{search, prompts, pump, [] { return GetTickCount64(); }} {}
+frmFilesInFolder::frmFilesInFolder(win::Forms& forms, Prompts& prompts, EventPump& pump, DirectorySearch& search,
+                                   std::function<uint64_t()> milliseconds)
+    : DialogForm(forms, IDD_FRMFILESINFOLDER),
+      services_{search, prompts, pump,
+                milliseconds ? std::move(milliseconds) : [] { return static_cast<uint64_t>(GetTickCount64()); }} {}
 
 void frmFilesInFolder::Form_Load() { SetText(IDC_FF_TXTINFOLDER, u"c:\\"); }
 

@@ -3,6 +3,8 @@
 // lines appearing while it works.
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/DirectorySearch.h"
@@ -15,7 +17,9 @@ namespace wf {
 
 class frmFilesInFolder : public win::DialogForm {
 public:
-    frmFilesInFolder(win::Forms& forms, Prompts& prompts, EventPump& pump, DirectorySearch& search);
+    // `milliseconds` paces the listing's turns of events (GetTickCount64 unless given).
+    frmFilesInFolder(win::Forms& forms, Prompts& prompts, EventPump& pump, DirectorySearch& search,
+                     std::function<uint64_t()> milliseconds = nullptr);
 
     void cmdOK_Click();
     void cmdExit_Click();
