@@ -40,6 +40,9 @@ void frmHardDriveExplorer::Form_Load() {
     ShowFolders();
     ShowFiles();
     ShowPath();
+    // The file list is what the window is for; and Wine's drive combo box
+    // would swallow Alt+F4 if it had the focus first.
+    PostMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_HD_FILFILES)), TRUE);
 }
 
 void frmHardDriveExplorer::ShowDrives() {
