@@ -57,7 +57,7 @@ size_t BareWalk(const std::wstring& folder) {
 
 struct Counter : wf::LineSink {
     size_t lines = 0;
-    void Add(std::u16string_view) override { ++lines; }
+    void Add(const std::u16string&) override { ++lines; }
 };
 
 size_t PeakPrivate() {

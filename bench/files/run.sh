@@ -1,6 +1,6 @@
 #!/bin/bash
 # Files in folder against find(1) and a bare FindFirstFileW/FindNextFileW walk
-# on a tree of 100 000 files in 1 000 folders, median of 3 runs each; the
+# on a tree of 100 000 files in 1 000 folders, median of 5 runs each, interleaved; the
 # listing's own memory on that tree and on a deep narrow one; then the window
 # lists' refresh with 500 top-level windows.
 #   bench/files/run.sh
@@ -29,7 +29,7 @@ for l in $(seq 1 200); do d="$d/l"; mkdir -p "$d"; (cd "$d" && touch g{0..9}.txt
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 wide=$(winepath -w "$work/wide")
 finds=() walks=() lists=()
-for i in 1 2 3; do
+for i in 1 2 3 4 5; do
     start=$(date +%s%N)
     n=$(find "$work/wide" -type f | wc -l)
     finds+=($(( ($(date +%s%N) - start) / 1000 )))
@@ -41,9 +41,9 @@ w=$(printf '%s\n' "${walks[@]}" | median)
 l=$(printf '%s\n' "${lists[@]}" | median)
 echo "tree: $n files in 1 000 folders (+10 parents)"
 tail -2 "$work/log"
-echo "find -type f:          $(awk "BEGIN {printf \"%.1f\", $f / 1000}") ms (median of 3, wall)"
-echo "bare FindFirstFileW:   $w ms (median of 3, in the exe)"
-echo "Files in Folder list:  $l ms (median of 3, in the exe, real list box)"
+echo "find -type f:          $(awk "BEGIN {printf \"%.1f\", $f / 1000}") ms (median of 5, wall)"
+echo "bare FindFirstFileW:   $w ms (median of 5, in the exe)"
+echo "Files in Folder list:  $l ms (median of 5, in the exe, real list box)"
 echo "ratio listing / bare walk: $(awk "BEGIN {printf \"%.2f\", $l / $w}")"
 echo "ratio listing / find:      $(awk "BEGIN {printf \"%.1f\", $l / ($f / 1000)}")"
 echo "memory, wide tree: $(wine "$bench" memory "$wide")"

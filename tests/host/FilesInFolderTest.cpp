@@ -15,7 +15,7 @@ namespace {
 struct Lines : LineSink {
     std::vector<std::u16string> lines;
     size_t shown = 0;  // lines flushed so far
-    void Add(std::u16string_view line) override { lines.emplace_back(line); }
+    void Add(const std::u16string& line) override { lines.emplace_back(line); }
     void Flush() override { shown = lines.size(); }
 };
 

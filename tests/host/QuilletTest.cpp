@@ -88,6 +88,7 @@ TEST_F(QuilletListsTest, ClicksFiltersAndChangesKeepTheListsCoupled) {
     tree.Add(u"c:\\Program Files\\Wrenfold\\new.chm");
     lists.SetFilter(u"*.chm");
     EXPECT_EQ(lists.Files(), (std::vector<std::u16string>{u"Help.chm", u"new.chm"})) << "a new pattern reads again";
+    lists.SetFilter(u"");
 
     lists.ChangeFolder(u"c:\\");
     EXPECT_EQ(lists.Tag(), u"c:\\");

@@ -127,13 +127,16 @@ struct FilesInFolderWindow : FileTree {
     OncePump pump{forms};
     win::Win32DirectorySearch search;
     uint64_t now = 0;  // a clock that moves 1 ms a look: events run every few entries
+    frmFilesInFolder* form = nullptr;
     void Open() {
-        dlg = forms.Open<frmFilesInFolder>("frmFilesInFolder", prompts, pump, search, [this] { return ++now; }).hwnd();
+        form = &forms.Open<frmFilesInFolder>("frmFilesInFolder", prompts, pump, search, [this] { return ++now; });
+        dlg = form->hwnd();
     }
     Strings List(const std::u16string& folder) {
         Type(IDC_FF_TXTINFOLDER, folder);
         Click(IDC_FF_CMDOK);
-        return ListLines(Ctl(IDC_FF_LSTFILES));
+        EXPECT_EQ(SendMessageW(Ctl(IDC_FF_LSTFILES), LB_GETCOUNT, 0, 0), static_cast<LRESULT>(form->Lines().size()));
+        return form->Lines();
     }
 };
 
@@ -153,6 +156,22 @@ TEST_F(FilesInFolderWindow, ListsARealTreeDepthFirstWithoutHiddenOrSystemEntries
     const auto at = [&](const std::u16string& s) { return std::find(lines.begin(), lines.end(), s) - lines.begin(); };
     EXPECT_LT(at(typed + u"sub\\s.txt"), at(typed + u"sub\\deep\\d.txt")) << "a folder's files before its subfolders";
     EXPECT_TRUE(prompts.messages.empty());
+
+    // The list draws its lines from the window's store: a chosen line on the highlight.
+    win::WindowDC screen(nullptr);
+    HDC dc = CreateCompatibleDC(screen.get());
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), 400, 20);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT item{ODT_LISTBOX, IDC_FF_LSTFILES, 0, ODA_DRAWENTIRE, ODS_SELECTED, Ctl(IDC_FF_LSTFILES), dc,
+                        {0, 0, 400, 20}, 0};
+    SendMessageW(dlg, WM_DRAWITEM, IDC_FF_LSTFILES, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(GetPixel(dc, 399, 0), GetSysColor(COLOR_HIGHLIGHT));
+    int textPixels = 0;
+    for (int x = 0; x < 200; ++x) textPixels += GetPixel(dc, x, 10) == GetSysColor(COLOR_HIGHLIGHTTEXT);
+    EXPECT_GT(textPixels, 0);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 
     // The typed case stays; a missing folder lists nothing, silently.
     std::u16string upper = typed;
@@ -181,7 +200,7 @@ TEST_F(FilesInFolderWindow, ASecondOkRestartsTheListingAndClosingEndsIt) {
     Type(IDC_FF_TXTINFOLDER, root + u"\\many\\");
     Click(IDC_FF_CMDOK);
     EXPECT_FALSE(pump.once) << "the listing let events run";
-    EXPECT_EQ(ListLines(Ctl(IDC_FF_LSTFILES)), (Strings{root + u"\\sub\\s.txt", root + u"\\sub\\deep\\d.txt"}));
+    EXPECT_EQ(form->Lines(), (Strings{root + u"\\sub\\s.txt", root + u"\\sub\\deep\\d.txt"}));
 
     pump.once = [&] { PostMessageW(dlg, WM_CLOSE, 0, 0); };
     Type(IDC_FF_TXTINFOLDER, root + u"\\many\\");

@@ -6,8 +6,11 @@ namespace wf::win {
 
 std::u16string Win32DirectorySearch::First(std::u16string_view pattern, uint32_t attributes) {
     find_.reset();
+    haveLast_ = false;
     mask_ = attributes;
     std::u16string p(pattern);
+    const size_t cut = p.find_last_of(u"\\/:");
+    folder_ = cut == std::u16string::npos ? std::u16string() : p.substr(0, cut + 1);
     // FindFirstFileW takes no folder name ending in a backslash: such a
     // pattern means the folder's whole contents, as the classic Dir had it.
     if (!p.empty() && (p.back() == u'\\' || p.back() == u'/')) p += u'*';
@@ -35,13 +38,20 @@ std::u16string Win32DirectorySearch::Take(bool haveEntry) {
         if ((a & FILE_ATTRIBUTE_HIDDEN) && !(mask_ & attr::Hidden)) continue;
         if ((a & FILE_ATTRIBUTE_SYSTEM) && !(mask_ & attr::System)) continue;
         if ((a & FILE_ATTRIBUTE_DIRECTORY) && !(mask_ & attr::Directory)) continue;
-        return U(data_.cFileName);
+        lastName_ = U(data_.cFileName);
+        lastAttributes_ = a;
+        haveLast_ = true;
+        return lastName_;
     }
     find_.reset();
+    haveLast_ = false;
     return {};
 }
 
 uint32_t Win32DirectorySearch::Attributes(std::u16string_view path) {
+    if (haveLast_ && path.size() == folder_.size() + lastName_.size() && path.substr(0, folder_.size()) == folder_ &&
+        path.substr(folder_.size()) == lastName_)
+        return lastAttributes_;
     const std::u16string p(path);
     const DWORD a = GetFileAttributesW(W(p));
     if (a == INVALID_FILE_ATTRIBUTES) throw ErrorFromWin32(GetLastError());

@@ -22,6 +22,12 @@ private:
     UniqueFind find_;
     WIN32_FIND_DATAW data_{};
     uint32_t mask_ = 0;
+    // The folder part of the running search's pattern and the entry last
+    // given out: the attribute query that follows each entry is answered
+    // from the search's own data, without a second trip to the file system.
+    std::u16string folder_, lastName_;
+    uint32_t lastAttributes_ = 0;
+    bool haveLast_ = false;
 };
 
 }  // namespace wf::win

@@ -7,9 +7,10 @@
 namespace wf {
 namespace {
 
-// One folder's call: its path and, once read, its subfolders still to list.
+// One folder's call: the length of its path in the current path, and once
+// read, its subfolders still to list.
 struct Level {
-    std::u16string path;
+    size_t pathLength = 0;
     std::vector<std::u16string> subfolders;
     size_t next = 0;
 };
@@ -20,10 +21,13 @@ public:
         : sink_(sink), s_(s), stop_(stop), lastPump_(s.milliseconds()) {}
 
     bool Run(std::u16string_view path) {
-        // An explicit stack rather than recursion: a deep tree cannot
-        // exhaust the thread's stack, and the order stays depth first.
+        // An explicit stack rather than recursion, so a deep tree cannot
+        // exhaust the thread's stack; and one path for all levels, each
+        // level keeping only its length, so memory grows with the depth and
+        // the names waiting at each level, not with the square of the depth.
+        path_.assign(path);
         std::vector<Level> stack;
-        stack.push_back({std::u16string(path), {}, 0});
+        stack.push_back({path_.size(), {}, 0});
         if (!ReadFolder(stack.back())) stack.pop_back();
         while (!stack.empty() && !stop_) {
             Level& top = stack.back();
@@ -31,8 +35,11 @@ public:
                 stack.pop_back();
                 continue;
             }
-            Level child{top.path + top.subfolders[top.next++] + u"\\", {}, 0};
-            stack.push_back(std::move(child));
+            path_.resize(top.pathLength);
+            path_.append(top.subfolders[top.next]).append(u"\\");
+            // A listed subfolder's name is not needed again.
+            std::u16string().swap(top.subfolders[top.next++]);
+            stack.push_back({path_.size(), {}, 0});
             // Abort leaves this folder's call only: the caller goes on.
             if (!ReadFolder(stack.back())) stack.pop_back();
         }
@@ -45,20 +52,23 @@ private:
     // subfolders; false when the user aborted it or the listing was stopped.
     bool ReadFolder(Level& level) {
         std::u16string entry;
+        path_.resize(level.pathLength);
         const StepResult first = RunStep(s_.prompts, kFilesInFolderCommand,
-                                         [&] { entry = s_.search.First(level.path, attr::Directory); });
+                                         [&] { entry = s_.search.First(path_, attr::Directory); });
         if (first == StepResult::Aborted) return false;
         while (!entry.empty()) {
             if (entry != u"." && entry != u"..") {
                 uint32_t attributes = 0;
+                path_.resize(level.pathLength);
+                path_ += entry;
                 const StepResult query = RunStep(s_.prompts, kFilesInFolderCommand,
-                                                 [&] { attributes = s_.search.Attributes(level.path + entry); });
+                                                 [&] { attributes = s_.search.Attributes(path_); });
                 if (query == StepResult::Aborted) return false;
                 if (query == StepResult::Done) {
                     if (attributes & attr::Directory) {
                         level.subfolders.push_back(entry);
                     } else {
-                        sink_.Add(level.path + entry);
+                        sink_.Add(path_);
                     }
                 }
                 if (!LetEventsRun()) return false;
@@ -84,6 +94,7 @@ private:
     ListingServices& s_;
     const bool& stop_;
     uint64_t lastPump_;
+    std::u16string path_;  // the folder at hand, then the entry at hand
 };
 
 }  // namespace

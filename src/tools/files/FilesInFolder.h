@@ -19,7 +19,7 @@ inline constexpr uint64_t kListingSliceMs = 15;
 class LineSink {
 public:
     virtual ~LineSink() = default;
-    virtual void Add(std::u16string_view line) = 0;
+    virtual void Add(const std::u16string& line) = 0;
     // Shows what was added so far; called before events run.
     virtual void Flush() {}
 };

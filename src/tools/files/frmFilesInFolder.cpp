@@ -1,39 +1,46 @@
 #include "tools/files/frmFilesInFolder.h"
 
+#include <algorithm>
+
 #include "platform/win32/Handle.h"
 #include "tools/files/frmFilesInFolderIds.h"
 
 namespace wf {
 
-// Adds lines with the list's redraw off; each flush, made before events run,
-// shows them, so the list is drawn once a time slice rather than per line.
+// Keeps the lines for the list, which draws only the ones in view: a list
+// box holding 100 000 strings of its own costs more to fill than the whole
+// directory walk. Each flush, made before events run, tells the list how
+// many lines there are, so it is drawn once a time slice rather than per line.
 class frmFilesInFolder::ListSink : public LineSink {
 public:
-    explicit ListSink(HWND list) : list_(list) {}
+    ListSink(HWND list, std::vector<std::u16string>& lines) : list_(list), lines_(lines) {}
     ~ListSink() override { Flush(); }
     ListSink(const ListSink&) = delete;
     ListSink& operator=(const ListSink&) = delete;
 
-    void Add(std::u16string_view line) override {
-        if (!IsWindow(list_)) return;  // closed while the listing ran
-        if (!quiet_) {
-            SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-            quiet_ = true;
-        }
-        const std::u16string s(line);
-        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::W(s)));
+    void Add(const std::u16string& line) override {
+        if (line.size() > longest_.size()) longest_ = line;
+        lines_.push_back(line);
     }
     void Flush() override {
-        if (!quiet_) return;
-        quiet_ = false;
-        if (!IsWindow(list_)) return;
-        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(list_, nullptr, TRUE);
+        if (shown_ == lines_.size() || !IsWindow(list_)) return;
+        shown_ = lines_.size();
+        SendMessageW(list_, LB_SETCOUNT, shown_, 0);
+        // Wide enough to scroll to the end of the longest line so far.
+        HDC dc = GetDC(list_);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0)));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, win::W(longest_), static_cast<int>(longest_.size()), &size);
+        SelectObject(dc, old);
+        ReleaseDC(list_, dc);
+        SendMessageW(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(size.cx + 8), 0);
     }
 
 private:
     HWND list_;
-    bool quiet_ = false;
+    std::vector<std::u16string>& lines_;
+    std::u16string longest_;
+    size_t shown_ = 0;
 };
 
 frmFilesInFolder::frmFilesInFolder(win::Forms& forms, Prompts& prompts, EventPump& pump, DirectorySearch& search,
@@ -64,13 +71,31 @@ void frmFilesInFolder::cmdOK_Click() {
         restart_ = false;
         HWND list = Item(IDC_FF_LSTFILES);
         SendMessageW(list, LB_RESETCONTENT, 0, 0);
-        ListSink sink(list);
+        std::vector<std::u16string>().swap(lines_);
+        ListSink sink(list, lines_);
         ListAllFiles(Text(IDC_FF_TXTINFOLDER), sink, services_, stop_);
     } while (restart_ && !closed_);
     running_ = false;
 }
 
 void frmFilesInFolder::cmdExit_Click() { Unload(); }
+
+bool frmFilesInFolder::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != IDC_FF_LSTFILES) return false;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    if (item.itemID < lines_.size()) {
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        SetBkMode(item.hDC, TRANSPARENT);
+        RECT text = item.rcItem;
+        text.left += 2;
+        const std::u16string& line = lines_[item.itemID];
+        DrawTextW(item.hDC, win::W(line), static_cast<int>(line.size()), &text,
+                  DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
+    }
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+    return true;
+}
 
 bool frmFilesInFolder::OnCommand(int id, int notifyCode) {
     if (notifyCode != BN_CLICKED) return false;

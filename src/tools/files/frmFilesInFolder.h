@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/DirectorySearch.h"
 #include "platform/EventPump.h"
@@ -24,16 +25,20 @@ public:
     void cmdOK_Click();
     void cmdExit_Click();
     bool Running() const { return running_; }
+    // The lines of lstFiles, which draws them from here.
+    const std::vector<std::u16string>& Lines() const { return lines_; }
 
 protected:
     void Form_Load() override;
     void Form_Unload() override;
     bool OnCommand(int id, int notifyCode) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
 private:
     class ListSink;
 
     ListingServices services_;
+    std::vector<std::u16string> lines_;
     bool running_ = false;
     // Set from the listing's own events: stop it (closing, or a new OK).
     bool stop_ = false;
