@@ -125,5 +125,23 @@ TEST_F(ListAllFilesTest, EventsRunOnATimeSliceWithTheLinesShownAndAStopEndsTheLi
     EXPECT_EQ(pump.turns, 1 + static_cast<int>(shownAtTurns.size())) << "no events after the stop";
 }
 
+TEST(LineStore, KeepsEachLineWholeAndNulTerminatedAcrossGrowth) {
+    LineStore store;
+    std::vector<std::u16string> added;
+    for (int i = 0; i < 300; ++i) {
+        added.push_back(std::u16string(static_cast<size_t>(i % 7), u'x') + ToU16(std::to_string(i)));
+        store.Add(added.back());
+    }
+    store.Add(u"");
+    ASSERT_EQ(store.Count(), 301u);
+    for (size_t i = 0; i < added.size(); ++i) {
+        EXPECT_EQ(std::u16string(store.Line(i)), added[i]);
+        EXPECT_EQ(store.Length(i), added[i].size());
+    }
+    EXPECT_EQ(store.Length(300), 0u);
+    store.Clear();
+    EXPECT_EQ(store.Count(), 0u);
+}
+
 }  // namespace
 }  // namespace wf

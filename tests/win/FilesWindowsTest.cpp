@@ -128,6 +128,13 @@ struct FilesInFolderWindow : FileTree {
     win::Win32DirectorySearch search;
     uint64_t now = 0;  // a clock that moves 1 ms a look: events run every few entries
     frmFilesInFolder* form = nullptr;
+    // The window's lines, after checking that the list counts as many.
+    Strings Lines() {
+        Strings out;
+        for (size_t i = 0; i < form->Lines().Count(); ++i) out.emplace_back(form->Lines().Line(i));
+        EXPECT_EQ(SendMessageW(Ctl(IDC_FF_LSTFILES), LB_GETCOUNT, 0, 0), static_cast<LRESULT>(out.size()));
+        return out;
+    }
     void Open() {
         form = &forms.Open<frmFilesInFolder>("frmFilesInFolder", prompts, pump, search, [this] { return ++now; });
         dlg = form->hwnd();
@@ -135,8 +142,7 @@ struct FilesInFolderWindow : FileTree {
     Strings List(const std::u16string& folder) {
         Type(IDC_FF_TXTINFOLDER, folder);
         Click(IDC_FF_CMDOK);
-        EXPECT_EQ(SendMessageW(Ctl(IDC_FF_LSTFILES), LB_GETCOUNT, 0, 0), static_cast<LRESULT>(form->Lines().size()));
-        return form->Lines();
+        return Lines();
     }
 };
 
@@ -200,7 +206,7 @@ TEST_F(FilesInFolderWindow, ASecondOkRestartsTheListingAndClosingEndsIt) {
     Type(IDC_FF_TXTINFOLDER, root + u"\\many\\");
     Click(IDC_FF_CMDOK);
     EXPECT_FALSE(pump.once) << "the listing let events run";
-    EXPECT_EQ(form->Lines(), (Strings{root + u"\\sub\\s.txt", root + u"\\sub\\deep\\d.txt"}));
+    EXPECT_EQ(Lines(), (Strings{root + u"\\sub\\s.txt", root + u"\\sub\\deep\\d.txt"}));
 
     pump.once = [&] { PostMessageW(dlg, WM_CLOSE, 0, 0); };
     Type(IDC_FF_TXTINFOLDER, root + u"\\many\\");

@@ -99,6 +99,21 @@ private:
 
 }  // namespace
 
+void LineStore::Add(std::u16string_view line) {
+    starts_.push_back(text_.size());
+    text_.append(line).push_back(u'\0');
+}
+
+size_t LineStore::Length(size_t index) const {
+    const size_t end = index + 1 < starts_.size() ? starts_[index + 1] : text_.size();
+    return end - starts_[index] - 1;
+}
+
+void LineStore::Clear() {
+    std::u16string().swap(text_);
+    std::vector<size_t>().swap(starts_);
+}
+
 bool ListAllFiles(std::u16string_view path, LineSink& sink, ListingServices& services, const bool& stop) {
     return Lister(sink, services, stop).Run(path);
 }

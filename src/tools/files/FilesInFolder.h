@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/DirectorySearch.h"
 #include "platform/EventPump.h"
@@ -22,6 +23,22 @@ public:
     virtual void Add(const std::u16string& line) = 0;
     // Shows what was added so far; called before events run.
     virtual void Flush() {}
+};
+
+// The lines of a listing in one block of text, each followed by a NUL: one
+// allocation for many lines instead of one a line.
+class LineStore {
+public:
+    void Add(std::u16string_view line);
+    size_t Count() const { return starts_.size(); }
+    // NUL-terminated; valid until the next Add or Clear.
+    const char16_t* Line(size_t index) const { return text_.data() + starts_[index]; }
+    size_t Length(size_t index) const;
+    void Clear();
+
+private:
+    std::u16string text_;
+    std::vector<size_t> starts_;
 };
 
 struct ListingServices {

@@ -13,19 +13,29 @@ namespace wf {
 // many lines there are, so it is drawn once a time slice rather than per line.
 class frmFilesInFolder::ListSink : public LineSink {
 public:
-    ListSink(HWND list, std::vector<std::u16string>& lines) : list_(list), lines_(lines) {}
+    ListSink(HWND list, LineStore& lines) : list_(list), lines_(lines) {}
     ~ListSink() override { Flush(); }
     ListSink(const ListSink&) = delete;
     ListSink& operator=(const ListSink&) = delete;
 
     void Add(const std::u16string& line) override {
         if (line.size() > longest_.size()) longest_ = line;
-        lines_.push_back(line);
+        lines_.Add(line);
     }
     void Flush() override {
-        if (shown_ == lines_.size() || !IsWindow(list_)) return;
-        shown_ = lines_.size();
+        if (shown_ == lines_.Count() || !IsWindow(list_)) return;
+        // Lines added below the visible ones change only the scroll bar:
+        // with redraw off the list neither updates it per line nor repaints
+        // lines that stay as they were; a list not yet full is repainted.
+        RECT client{};
+        GetClientRect(list_, &client);
+        const LRESULT itemHeight = SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0);
+        const bool wasFull = itemHeight > 0 && static_cast<LONG>(shown_) * itemHeight >= client.bottom;
+        shown_ = lines_.Count();
+        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
         SendMessageW(list_, LB_SETCOUNT, shown_, 0);
+        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+        if (!wasFull) InvalidateRect(list_, nullptr, TRUE);
         // Wide enough to scroll to the end of the longest line so far.
         HDC dc = GetDC(list_);
         HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0)));
@@ -38,7 +48,7 @@ public:
 
 private:
     HWND list_;
-    std::vector<std::u16string>& lines_;
+    LineStore& lines_;
     std::u16string longest_;
     size_t shown_ = 0;
 };
@@ -71,7 +81,7 @@ void frmFilesInFolder::cmdOK_Click() {
         restart_ = false;
         HWND list = Item(IDC_FF_LSTFILES);
         SendMessageW(list, LB_RESETCONTENT, 0, 0);
-        std::vector<std::u16string>().swap(lines_);
+        lines_.Clear();
         ListSink sink(list, lines_);
         ListAllFiles(Text(IDC_FF_TXTINFOLDER), sink, services_, stop_);
     } while (restart_ && !closed_);
@@ -83,14 +93,14 @@ void frmFilesInFolder::cmdExit_Click() { Unload(); }
 bool frmFilesInFolder::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != IDC_FF_LSTFILES) return false;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    if (item.itemID < lines_.size()) {
+    if (item.itemID < lines_.Count()) {
         FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         SetBkMode(item.hDC, TRANSPARENT);
         RECT text = item.rcItem;
         text.left += 2;
-        const std::u16string& line = lines_[item.itemID];
-        DrawTextW(item.hDC, win::W(line), static_cast<int>(line.size()), &text,
+        DrawTextW(item.hDC, reinterpret_cast<const wchar_t*>(lines_.Line(item.itemID)),
+                  static_cast<int>(lines_.Length(item.itemID)), &text,
                   DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
     }
     if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);

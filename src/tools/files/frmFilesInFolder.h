@@ -26,7 +26,7 @@ public:
     void cmdExit_Click();
     bool Running() const { return running_; }
     // The lines of lstFiles, which draws them from here.
-    const std::vector<std::u16string>& Lines() const { return lines_; }
+    const LineStore& Lines() const { return lines_; }
 
 protected:
     void Form_Load() override;
@@ -38,7 +38,7 @@ private:
     class ListSink;
 
     ListingServices services_;
-    std::vector<std::u16string> lines_;
+    LineStore lines_;
     bool running_ = false;
     // Set from the listing's own events: stop it (closing, or a new OK).
     bool stop_ = false;
