@@ -40,8 +40,8 @@ size_t BareWalk(const std::wstring& folder) {
     size_t files = 0;
     std::vector<std::wstring> subfolders;
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return 0;
+    wf::win::UniqueFind find(FindFirstFileW((folder + L"*").c_str(), &data));
+    if (!find) return 0;
     do {
         if (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
@@ -49,8 +49,7 @@ size_t BareWalk(const std::wstring& folder) {
         } else {
             ++files;
         }
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    } while (FindNextFileW(find.get(), &data));
     for (const auto& s : subfolders) files += BareWalk(folder + s + L"\\");
     return files;
 }

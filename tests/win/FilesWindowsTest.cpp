@@ -165,9 +165,10 @@ TEST_F(FilesInFolderWindow, ListsARealTreeDepthFirstWithoutHiddenOrSystemEntries
 
     // The list draws its lines from the window's store: a chosen line on the highlight.
     win::WindowDC screen(nullptr);
-    HDC dc = CreateCompatibleDC(screen.get());
-    HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), 400, 20);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    win::UniqueDC memory(CreateCompatibleDC(screen.get()));
+    win::UniqueGdi bitmap(CreateCompatibleBitmap(screen.get(), 400, 20));
+    HDC dc = memory.get();
+    win::Selected chosen(dc, bitmap.get());
     DRAWITEMSTRUCT item{ODT_LISTBOX, IDC_FF_LSTFILES, 0, ODA_DRAWENTIRE, ODS_SELECTED, Ctl(IDC_FF_LSTFILES), dc,
                         {0, 0, 400, 20}, 0};
     SendMessageW(dlg, WM_DRAWITEM, IDC_FF_LSTFILES, reinterpret_cast<LPARAM>(&item));
@@ -175,9 +176,6 @@ TEST_F(FilesInFolderWindow, ListsARealTreeDepthFirstWithoutHiddenOrSystemEntries
     int textPixels = 0;
     for (int x = 0; x < 200; ++x) textPixels += GetPixel(dc, x, 10) == GetSysColor(COLOR_HIGHLIGHTTEXT);
     EXPECT_GT(textPixels, 0);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 
     // The typed case stays; a missing folder lists nothing, silently.
     std::u16string upper = typed;
@@ -240,6 +238,10 @@ struct Explorer : FileTree {
         dlg = form->hwnd();
     }
     std::u16string Path() { return test::WindowText(Ctl(IDC_HD_LBLPATH)); }
+    void OpenFolder(const std::u16string& folder) {
+        prompts.inputs.push_back(folder);
+        SendMessageW(dlg, WM_LBUTTONDBLCLK, 0, MAKELPARAM(2, 2));
+    }
     Strings Folders() {
         Strings lines = ListLines(Ctl(IDC_HD_DIRFILES));
         for (auto& l : lines) l = Unindented(l);
@@ -292,6 +294,17 @@ TEST_F(Explorer, OpensOnItsFolderWithTheListsCoupledAndTheFilterLive) {
 
     SelectFile(u"b c.txt");
     EXPECT_EQ(Path(), root + u"\\b c.txt");
+    EXPECT_TRUE(GetClassLongPtrW(dlg, GCL_STYLE) & CS_DBLCLKS) << "the background takes double clicks";
+
+    // Another drive: its current folder, and the drive's name in the label.
+    const auto z = std::find_if(drives.begin(), drives.end(), [](const auto& d) { return d.rfind(u"z:", 0) == 0; });
+    SendMessageW(Ctl(IDC_HD_DRVFILES), CB_SETCURSEL, static_cast<WPARAM>(z - drives.begin()), 0);
+    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_HD_DRVFILES, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Ctl(IDC_HD_DRVFILES)));
+    EXPECT_EQ(Path(), *z);
+    EXPECT_EQ(Folders().front(), u"Z:\\");
+    Type(IDC_HD_TXTFILTER, u"*");
+    EXPECT_TRUE(SendMessageW(Ctl(IDC_HD_FILFILES), LB_GETCURSEL, 0, 0) < 0);
+    OpenFolder(root);
     Select(IDC_HD_DIRFILES, dirs, u"sub", LBN_DBLCLK);
     EXPECT_EQ(Path(), root + u"\\sub");
     EXPECT_EQ(form->lblPathTag(), root + u"\\sub\\");
@@ -473,6 +486,9 @@ TEST_F(HideShowWindow, ListsTheTestsWindowsAndHidesAndShowsThemThroughTheirHandl
     SendMessageW(GetDlgItem(dlg, IDC_HS_CMDSHOW), BM_CLICK, 0, 0);
     EXPECT_TRUE(IsWindowVisible(mine[2]));
     EXPECT_EQ(Selected(IDC_HS_LSTVISIBLEWINDOWS), u"wf c hidden");
+
+    // The five-second refresh is set: only a timer that exists can be killed.
+    EXPECT_TRUE(KillTimer(dlg, IDT_HS_LBLUPDATE));
 
     // No selection: no window is touched, nothing ends.
     SendMessageW(List(IDC_HS_LSTHIDDENWINDOWS), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);

@@ -37,12 +37,12 @@ public:
         SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
         if (!wasFull) InvalidateRect(list_, nullptr, TRUE);
         // Wide enough to scroll to the end of the longest line so far.
-        HDC dc = GetDC(list_);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0)));
         SIZE size{};
-        GetTextExtentPoint32W(dc, win::W(longest_), static_cast<int>(longest_.size()), &size);
-        SelectObject(dc, old);
-        ReleaseDC(list_, dc);
+        {
+            win::WindowDC dc(list_);
+            win::Selected font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0)));
+            GetTextExtentPoint32W(dc.get(), win::W(longest_), static_cast<int>(longest_.size()), &size);
+        }
         SendMessageW(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(size.cx + 8), 0);
     }
 
