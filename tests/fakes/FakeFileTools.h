@@ -9,18 +9,12 @@
 
 #include "common/Errors.h"
 #include "platform/DirectorySearch.h"
-#include "platform/EventPump.h"
 #include "platform/FileOperations.h"
 #include "platform/FolderLists.h"
 #include "platform/WindowList.h"
 #include "tools/files/CaseFold.h"
 
 namespace wf::test {
-
-inline std::u16string Folded(std::u16string s) {
-    for (auto& c : s) c = FoldCase(c);
-    return s;
-}
 
 // Paths are "x:\a\b"; lookups ignore case, names keep the case they were made with.
 class FakeTree : public DirectorySearch, public FolderLists {
@@ -30,85 +24,91 @@ public:
         uint32_t attributes = 0;
         std::vector<std::u16string> children;  // full paths, in the order made
     };
-    std::map<std::u16string, Node> nodes;            // by folded full path
     std::map<std::u16string, int> attributeFailures;  // path -> how many queries fail
-    std::vector<std::u16string> unreadable;           // folders whose reading fails (no medium)
+    std::vector<std::u16string> unreadable;           // folders that cannot be read (no medium)
+    std::vector<std::u16string> queried;              // every attribute query
+    std::vector<DriveEntry> drives{{u'c', u"SYSTEM"}, {u'z', u""}};
 
     // Adds a file or folder ("x:\a\" with the backslash is a folder), and its parents.
     void Add(const std::u16string& path, uint32_t attributes = 0) {
         const bool folder = path.back() == u'\\';
         const std::u16string p = folder ? path.substr(0, path.size() - 1) : path;
-        if (nodes.count(Folded(p))) return;
+        if (nodes_.count(Key(p))) return;
         const size_t slash = p.find_last_of(u'\\');
-        const std::u16string parent = p.substr(0, slash);
-        if (p.size() > 2) Add(parent + u"\\");
-        nodes[Folded(p)] = {p.substr(slash + 1), attributes | (folder ? attr::Directory : 0), {}};
-        if (p.size() > 2) nodes[Folded(parent)].children.push_back(p);
+        if (slash != std::u16string::npos) {
+            Add(p.substr(0, slash) + u"\\");
+            nodes_[Key(p.substr(0, slash))].children.push_back(p);
+        }
+        nodes_[Key(p)] = {p.substr(slash + 1), attributes | (folder ? attr::Directory : 0), {}};
     }
 
     std::u16string First(std::u16string_view pattern, uint32_t mask) override {
         found_.clear();
-        next_ = 0;
-        std::u16string p(pattern);
-        if (!p.empty() && p.back() == u'\\') {
-            auto it = nodes.find(Folded(p.substr(0, p.size() - 1)));
-            if (it == nodes.end() || !(it->second.attributes & attr::Directory)) return {};
+        const std::u16string p(pattern);
+        const Node* n = Find(p.back() == u'\\' ? p.substr(0, p.size() - 1) : p);
+        if (n && p.back() == u'\\' && (n->attributes & attr::Directory)) {
             if (p.size() > 3) found_ = {u".", u".."};
-            for (const auto& child : it->second.children) Offer(nodes[Folded(child)], mask);
-        } else if (auto it = nodes.find(Folded(p)); it != nodes.end()) {
-            Offer(it->second, mask);  // a pattern naming one entry finds that entry
+            for (const auto& child : n->children) Offer(*Find(child), mask);
+        } else if (n && p.back() != u'\\') {
+            Offer(*n, mask);  // a pattern naming one entry finds that entry
         }
+        std::reverse(found_.begin(), found_.end());
         return Next();
     }
-    std::u16string Next() override { return next_ < found_.size() ? found_[next_++] : std::u16string(); }
+    std::u16string Next() override {
+        if (found_.empty()) return {};
+        std::u16string name = found_.back();
+        found_.pop_back();
+        return name;
+    }
     uint32_t Attributes(std::u16string_view path) override {
         const std::u16string p(path);
         queried.push_back(p);
-        if (auto f = attributeFailures.find(p); f != attributeFailures.end() && f->second > 0) {
-            --f->second;
+        if (auto f = attributeFailures.find(p); f != attributeFailures.end() && f->second-- > 0)
             throw MakeError(err::PathFileAccess);
-        }
-        auto it = nodes.find(Folded(p));
-        if (it == nodes.end()) throw MakeError(err::FileNotFound);
-        return it->second.attributes;
+        if (const Node* n = Find(p)) return n->attributes;
+        throw MakeError(err::FileNotFound);
     }
-
-    std::vector<DriveEntry> drives{{u'c', u"SYSTEM"}, {u'z', u""}};
-    std::map<char16_t, std::u16string> currentFolders{{u'c', u"c:\\Program Files\\Wrenfold"}, {u'z', u"z:\\"}};
 
     std::vector<DriveEntry> Drives() override { return drives; }
     std::u16string FullFolderPath(std::u16string_view folder) override {
         std::u16string p(folder);
-        if (p.size() == 2 && p[1] == u':') p = currentFolders[p[0]];
+        if (p.size() == 2) p += u'\\';  // a drive's current folder is its root here
         if (p.size() > 3 && p.back() == u'\\') p.pop_back();
         if (std::find(unreadable.begin(), unreadable.end(), p) != unreadable.end()) throw CommandError(71, u"Disk not ready");
-        auto it = nodes.find(Folded(p.size() == 3 ? p.substr(0, 2) : p));
-        if (it == nodes.end() || !(it->second.attributes & attr::Directory)) throw MakeError(err::PathNotFound);
+        const Node* n = Find(p);
+        if (!n || !(n->attributes & attr::Directory)) throw MakeError(err::PathNotFound);
         return p;
     }
     FolderContents Read(std::u16string_view folder) override {
-        std::u16string p(folder);
         FolderContents c;
-        for (const auto& child : nodes.at(Folded(p.size() == 3 ? p.substr(0, 2) : p)).children) {
-            const Node& n = nodes[Folded(child)];
-            if (n.attributes & (attr::Hidden | attr::System)) continue;
-            (n.attributes & attr::Directory ? c.folders : c.files).push_back(n.name);
+        for (const auto& child : Find(std::u16string(folder))->children) {
+            const Node& n = *Find(child);
+            if (!(n.attributes & (attr::Hidden | attr::System)))
+                (n.attributes & attr::Directory ? c.folders : c.files).push_back(n.name);
         }
         return c;
     }
 
-    std::vector<std::u16string> queried;
-
 private:
+    static std::u16string Key(std::u16string s) {
+        if (s.size() == 3 && s.back() == u'\\') s.pop_back();  // a root is its drive
+        for (auto& c : s) c = FoldCase(c);
+        return s;
+    }
+    const Node* Find(const std::u16string& path) const {
+        const auto it = nodes_.find(Key(path));
+        return it == nodes_.end() ? nullptr : &it->second;
+    }
     void Offer(const Node& n, uint32_t mask) {
         if ((n.attributes & ~mask & (attr::Hidden | attr::System | attr::Directory)) == 0) found_.push_back(n.name);
     }
-    std::vector<std::u16string> found_;
-    size_t next_ = 0;
+    std::map<std::u16string, Node> nodes_;  // by folded full path
+    std::vector<std::u16string> found_;     // the running search's names still to give, last first
 };
 
 // Records "copy a > b" and "delete a"; the first `copyFailures` copies and
-// `deleteFailures` deletes fail (negative: all of them).
+// `deleteFailures` deletes fail.
 class FakeFileOperations : public FileOperations {
 public:
     std::vector<std::u16string> done;
@@ -121,15 +121,12 @@ public:
 
 private:
     void Attempt(int& failures, std::u16string what) {
-        if (failures != 0) {
-            if (failures > 0) --failures;
-            throw MakeError(err::PermissionDenied);
-        }
+        if (failures > 0 && failures--) throw MakeError(err::PermissionDenied);
         done.push_back(std::move(what));
     }
 };
 
-// Top-level windows, first is topmost; records every query as "call:handle".
+// Top-level windows, first is topmost; records the queries that the listing rules order.
 class FakeWindowList : public WindowList {
 public:
     struct Window {
@@ -148,17 +145,12 @@ public:
             if (windows[i].handle == h && command == gw::Next) return windows[i + 1].handle;
         return 0;
     }
-    bool Visible(WindowHandle h) override {
-        calls.push_back("visible");
-        return Find(h) && Find(h)->visible;
-    }
+    bool Visible(WindowHandle h) override { return calls.push_back("visible"), Find(h) && Find(h)->visible; }
     int TitleLength(WindowHandle h) override {
-        calls.push_back("length");
-        return Find(h) ? static_cast<int>(Find(h)->title.size()) : 0;
+        return calls.push_back("length"), Find(h) ? static_cast<int>(Find(h)->title.size()) : 0;
     }
     std::u16string Title(WindowHandle h, int length) override {
-        calls.push_back("title");
-        return Find(h) ? Find(h)->title.substr(0, static_cast<size_t>(length)) : std::u16string();
+        return calls.push_back("title"), Find(h) ? Find(h)->title.substr(0, static_cast<size_t>(length)) : u"";
     }
     void Show(WindowHandle h, int command) override {
         calls.push_back("show " + std::to_string(command));

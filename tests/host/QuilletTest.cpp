@@ -11,107 +11,51 @@
 namespace wf {
 namespace {
 
-TEST(QuilletPaths, LabelAndTagHaveOneBackslashAtRootsAndElsewhere) {
-    struct Case {
-        std::u16string folder, name, path, tag;
-    };
-    for (const Case& c : std::vector<Case>{{u"C:\\", u"a.txt", u"C:\\a.txt", u"C:\\"},
-                                           {u"C:\\dir one", u"b c.txt", u"C:\\dir one\\b c.txt", u"C:\\dir one\\"},
-                                           {u"\\\\srv\\share\\", u"x", u"\\\\srv\\share\\x", u"\\\\srv\\share\\"}}) {
-        EXPECT_EQ(PathInFolder(c.folder, c.name), c.path);
-        EXPECT_EQ(FolderTag(c.folder), c.tag);
-    }
-    EXPECT_EQ(DriveDisplayName({u'C', u"SYSTEM"}), u"c: [SYSTEM]");
-    EXPECT_EQ(DriveDisplayName({u'z', u"\\\\srv\\share"}), u"z: [\\\\srv\\share]");
-    EXPECT_EQ(DriveDisplayName({u'a', u""}), u"a:");
+using Strings = std::vector<std::u16string>;
+
+TEST(QuilletPaths, LabelTagDriveNamesAndPatterns) {
+    // folder, name, label after a click, tag: one backslash at a root and elsewhere
+    for (const auto& [folder, name, path, tag] : std::vector<std::array<std::u16string, 4>>{
+             {u"C:\\", u"a.txt", u"C:\\a.txt", u"C:\\"},
+             {u"C:\\dir one", u"b c.txt", u"C:\\dir one\\b c.txt", u"C:\\dir one\\"},
+             {u"\\\\srv\\share\\", u"x", u"\\\\srv\\share\\x", u"\\\\srv\\share\\"}})
+        EXPECT_EQ(PathInFolder(folder, name) + u"|" + FolderTag(folder), path + u"|" + tag);
+    EXPECT_EQ(DriveDisplayName({u'C', u"SYSTEM"}) + DriveDisplayName({u'a', u""}), u"c: [SYSTEM]a:");
+
+    const std::vector<std::tuple<std::u16string, std::u16string, bool>> patterns{
+        {u"", u"README", true},        {u"*.*", u"noext", true},     {u"*.txt", u"A.TXT", true},
+        {u"*.txt", u"a.txt.bak", false}, {u"*.txt; *.md", u"x.md", true}, {u"a?c.*", u"abc.d", true},
+        {u"a?c.*", u"ac.d", false},    {u"readme.*", u"readme", true}, {u"*a*b", u"xaxxb", true}};
+    for (const auto& [pattern, name, match] : patterns)
+        EXPECT_EQ(FilePattern(pattern).Matches(name), match) << ToUtf8(pattern) << " " << ToUtf8(name);
 }
 
-TEST(QuilletPaths, PatternsTakeWildcardsSeveralPartsAndAnyCase) {
-    struct Case {
-        std::u16string pattern, name;
-        bool match;
-    };
-    for (const Case& c : std::vector<Case>{{u"", u"README", true},
-                                           {u"*.*", u"noext", true},
-                                           {u"*.txt", u"A.TXT", true},
-                                           {u"*.txt", u"a.txt.bak", false},
-                                           {u"*.txt; *.md", u"x.md", true},
-                                           {u"a?c.*", u"abc.d", true},
-                                           {u"a?c.*", u"ac.d", false},
-                                           {u"readme.*", u"readme", true},
-                                           {u"*a*b", u"xaxxb", true},
-                                           {u";", u"any", true}})
-        EXPECT_EQ(FilePattern(c.pattern).Matches(c.name), c.match) << ToUtf8(c.pattern) << " " << ToUtf8(c.name);
-}
-
-struct QuilletListsTest : ::testing::Test {
+TEST(QuilletListsTest, CoupledListsAndChangesThatFailLeaveEverythingAsItWas) {
     test::FakeTree tree;
-    QuilletLists lists{tree};
-    void SetUp() override {
-        tree.Add(u"c:\\Program Files\\Wrenfold\\wrenfold.exe");
-        tree.Add(u"c:\\Program Files\\Wrenfold\\Help.chm");
-        tree.Add(u"c:\\Program Files\\Wrenfold\\secret.txt", attr::Hidden);
-        tree.Add(u"c:\\Program Files\\Wrenfold\\zeta\\");
-        tree.Add(u"c:\\Program Files\\Wrenfold\\Alpha\\");
-        tree.Add(u"c:\\boot.ini");
-        tree.Add(u"z:\\tmp\\");
-        lists.Load(u"c:\\Program Files\\Wrenfold");
-    }
-    std::vector<std::u16string> Lines() const {
-        std::vector<std::u16string> out;
-        for (const auto& l : lists.FolderLines()) out.push_back(ToU16(std::to_string(l.level)) + u" " + l.text);
-        return out;
-    }
-};
-
-TEST_F(QuilletListsTest, LoadShowsAncestorsSubfoldersAndSortedVisibleFiles) {
-    EXPECT_EQ(Lines(), (std::vector<std::u16string>{u"0 c:\\", u"1 Program Files", u"2 Wrenfold", u"3 Alpha",
-                                                    u"3 zeta"}));
-    EXPECT_EQ(lists.CurrentFolderLine(), 2u);
-    EXPECT_EQ(lists.FolderLines()[3].path, u"c:\\Program Files\\Wrenfold\\Alpha");
-    EXPECT_EQ(lists.Files(), (std::vector<std::u16string>{u"Help.chm", u"wrenfold.exe"}));
-    EXPECT_EQ(lists.Caption(), u"c:\\Program Files\\Wrenfold");
-    EXPECT_EQ(lists.Tag(), u"c:\\Program Files\\Wrenfold\\");
-    EXPECT_EQ(lists.DriveIndex(), 0u);
-    EXPECT_FALSE(lists.SelectedFile());
-}
-
-TEST_F(QuilletListsTest, ClicksFiltersAndChangesKeepTheListsCoupled) {
-    lists.ClickFile(1);
-    EXPECT_EQ(lists.Caption(), u"c:\\Program Files\\Wrenfold\\wrenfold.exe");
-    lists.SetFilter(u"*.CHM");
-    EXPECT_EQ(lists.Files(), std::vector<std::u16string>{u"Help.chm"});
-    EXPECT_FALSE(lists.SelectedFile()) << "a new pattern refills the list";
-    EXPECT_EQ(lists.Caption(), u"c:\\Program Files\\Wrenfold\\wrenfold.exe") << "the label keeps the old file";
-    lists.SetFilter(u"");
-    EXPECT_EQ(lists.Files().size(), 2u);
-    tree.Add(u"c:\\Program Files\\Wrenfold\\new.chm");
-    lists.SetFilter(u"*.chm");
-    EXPECT_EQ(lists.Files(), (std::vector<std::u16string>{u"Help.chm", u"new.chm"})) << "a new pattern reads again";
-    lists.SetFilter(u"");
-
-    lists.ChangeFolder(u"c:\\");
-    EXPECT_EQ(lists.Tag(), u"c:\\");
+    for (const char16_t* p : {u"c:\\Wf\\wf.exe", u"c:\\Wf\\Help.chm", u"c:\\Wf\\zeta\\", u"c:\\Wf\\Alpha\\", u"c:\\boot.ini",
+                              u"z:\\tmp\\"})
+        tree.Add(p);
+    tree.Add(u"c:\\Wf\\secret.txt", attr::Hidden);
+    QuilletLists lists(tree);
+    lists.Load(u"c:\\Wf");
+    Strings lines;
+    for (const auto& l : lists.FolderLines()) lines.push_back(ToU16(std::to_string(l.level)) + u" " + l.text);
+    EXPECT_EQ(lines, (Strings{u"0 c:\\", u"1 Wf", u"2 Alpha", u"2 zeta"}));
+    EXPECT_EQ(lists.FolderLines()[2].path + u"|" + lists.Caption(), u"c:\\Wf\\Alpha|c:\\Wf");
+    EXPECT_EQ(lists.Files(), (Strings{u"Help.chm", u"wf.exe"}));
     lists.ClickFile(0);
-    EXPECT_EQ(lists.Caption(), u"c:\\boot.ini");
 
-    lists.ChangeDrive(u'z');
-    EXPECT_EQ(lists.Caption(), u"z:");
-    EXPECT_EQ(lists.Folder(), u"z:\\");
-    EXPECT_EQ(lists.DriveIndex(), 1u);
-}
-
-TEST_F(QuilletListsTest, AFolderOrDriveThatCannotBeReadChangesNothing) {
     tree.unreadable.push_back(u"z:\\");
-    for (auto change : {+[](QuilletLists& l) { l.ChangeDrive(u'z'); },
-                        +[](QuilletLists& l) { l.ChangeFolder(u"c:\\nowhere"); }}) {
-        lists.ClickFile(0);
-        EXPECT_THROW(change(lists), CommandError);
-        EXPECT_EQ(lists.Folder(), u"c:\\Program Files\\Wrenfold");
-        EXPECT_EQ(lists.Caption(), u"c:\\Program Files\\Wrenfold\\Help.chm");
-        EXPECT_EQ(lists.SelectedFile(), 0u);
-        EXPECT_EQ(lists.DriveIndex(), 0u);
-    }
+    EXPECT_THROW(lists.ChangeDrive(u'z'), CommandError);
+    EXPECT_THROW(lists.ChangeFolder(u"c:\\nowhere"), CommandError);
+    EXPECT_EQ(lists.Folder() + u"|" + lists.Caption(), u"c:\\Wf|c:\\Wf\\Help.chm");
+    EXPECT_EQ(lists.SelectedFile(), 0u);
+    EXPECT_EQ(lists.DriveIndex(), 0u);
+
+    tree.unreadable.clear();
+    lists.ChangeDrive(u'z');
+    EXPECT_EQ(lists.Caption() + u"|" + lists.Folder(), u"z:|z:\\");
+    EXPECT_EQ(lists.DriveIndex(), 1u);
 }
 
 struct QuilletActions : ::testing::Test {
@@ -119,54 +63,37 @@ struct QuilletActions : ::testing::Test {
     test::FakeLauncher launcher;
     test::FakeFileOperations files;
     ActionServices services{prompts, launcher, files};
-    ActionTarget target{u"C:\\My Files\\a b.txt", u"a b.txt", u"C:\\My Files\\"};
+    const ActionTarget target{u"C:\\My Files\\a b.txt", u"a b.txt", u"C:\\My Files\\"};
 
     void Do(int16_t index, std::optional<ActionTarget> t) { DoQuilletAction(index, t, u"explorer.exe", services); }
-    int Reports() const {
-        return static_cast<int>(std::count_if(prompts.messages.begin(), prompts.messages.end(), [](const auto& m) {
-            return m.title == u"Quillet error" && m.style == 50;
-        }));
-    }
 };
 
 TEST_F(QuilletActions, EachActionShowsItsPromptAndDoesItsSteps) {
+    for (int16_t a = 0; a <= 6; ++a) Do(a, std::nullopt);  // no selection: nothing (a box would throw in the fake)
     Do(action::Shell, target);
     Do(action::OpenWith, target);
     ASSERT_EQ(launcher.attempts.size(), 2u);
-    EXPECT_EQ(launcher.attempts[0].commandLine, u"C:\\My Files\\a b.txt");
-    EXPECT_EQ(launcher.attempts[1].commandLine, u"explorer.exe C:\\My Files\\a b.txt");
+    EXPECT_EQ(launcher.attempts[0].commandLine + u"|" + launcher.attempts[1].commandLine,
+              u"C:\\My Files\\a b.txt|explorer.exe C:\\My Files\\a b.txt");
     EXPECT_EQ(launcher.attempts[1].windowStyle, sw::ShowNormal);
 
-    prompts.inputs = {u"D:\\copy.txt", u"new.txt", u"E:\\moved.txt"};
-    prompts.answers = {answer::Yes, answer::No};
-    for (int16_t a : {action::Copy, action::Rename, action::Move, action::Delete, action::Delete}) Do(a, target);
-    EXPECT_EQ(files.done, (std::vector<std::u16string>{
-                              u"copy C:\\My Files\\a b.txt > D:\\copy.txt",
-                              u"copy C:\\My Files\\a b.txt > C:\\My Files\\new.txt", u"delete C:\\My Files\\a b.txt",
-                              u"copy C:\\My Files\\a b.txt > E:\\moved.txt", u"delete C:\\My Files\\a b.txt",
-                              u"delete C:\\My Files\\a b.txt"}));
-    ASSERT_EQ(prompts.inputBoxes.size(), 3u);
-    EXPECT_EQ(prompts.inputBoxes[0].prompt, u"Please enter a path and filename to copy C:\\My Files\\a b.txt to:");
-    EXPECT_EQ(prompts.inputBoxes[0].title, u"Copy to?");
-    EXPECT_EQ(prompts.inputBoxes[1].prompt, u"Please type in the new FILENAME for a b.txt:");
-    EXPECT_EQ(prompts.inputBoxes[1].title, u"Filename");
-    EXPECT_EQ(prompts.inputBoxes[2].prompt, u"Please enter a path and filename to move C:\\My Files\\a b.txt to:");
-    EXPECT_EQ(prompts.inputBoxes[2].title, u"Move to?");
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[0].text, u"Are you sure you want to delete C:\\My Files\\a b.txt? YOU WILL NOT BE ABLE "
-                                        u"TO RETRIEVE IT AFTER IT IS DELETED!");
-    EXPECT_EQ(prompts.messages[0].title, u"DELETE");
-    EXPECT_EQ(prompts.messages[0].style, mb::Exclamation + mb::YesNo);
-}
-
-TEST_F(QuilletActions, NoSelectionDoesNothingAndABadIndexSaysSo) {
-    for (int16_t a = 0; a <= 6; ++a) Do(a, std::nullopt);  // any box would throw in the fake
-    EXPECT_TRUE(launcher.attempts.empty() && files.done.empty());
-    prompts.answers = {answer::Ok};
-    Do(6, target);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, u"Invalid what-to-cmdDo index!");
-    EXPECT_EQ(prompts.messages[0].style, mb::OkOnly);
+    prompts.inputs = {u"D:\\c.txt", u"n.txt", u"E:\\m.txt"};
+    prompts.answers = {answer::Yes, answer::No, answer::Ok};
+    for (int16_t a : {action::Copy, action::Rename, action::Move, action::Delete, action::Delete, int16_t{6}}) Do(a, target);
+    const std::u16string src = u"C:\\My Files\\a b.txt";
+    EXPECT_EQ(files.done, (Strings{u"copy " + src + u" > D:\\c.txt", u"copy " + src + u" > C:\\My Files\\n.txt",
+                                   u"delete " + src, u"copy " + src + u" > E:\\m.txt", u"delete " + src, u"delete " + src}));
+    Strings shown;
+    for (const auto& b : prompts.inputBoxes) shown.push_back(b.title + u"|" + b.prompt);
+    for (const auto& m : prompts.messages) shown.push_back(m.title + u"|" + m.text + ToU16(std::to_string(m.style)));
+    EXPECT_EQ(shown, (Strings{u"Copy to?|Please enter a path and filename to copy " + src + u" to:",
+                              u"Filename|Please type in the new FILENAME for a b.txt:",
+                              u"Move to?|Please enter a path and filename to move " + src + u" to:",
+                              u"DELETE|Are you sure you want to delete " + src +
+                                  u"? YOU WILL NOT BE ABLE TO RETRIEVE IT AFTER IT IS DELETED!52",
+                              u"DELETE|Are you sure you want to delete " + src +
+                                  u"? YOU WILL NOT BE ABLE TO RETRIEVE IT AFTER IT IS DELETED!52",
+                              u"|Invalid what-to-cmdDo index!0"}));
 }
 
 // Each failing step under each answer: Abort leaves, Retry runs the step
@@ -205,15 +132,16 @@ TEST_F(QuilletActions, FailedStepsFollowTheAnswerAndNeverLoseTheOnlyCopy) {
         launcher.failures = c.startFailures;
         Do(c.action, target);
         const auto count = [&](std::u16string_view what) {
-            return static_cast<size_t>(std::count_if(files.done.begin(), files.done.end(), [&](const auto& d) {
-                return d.rfind(what, 0) == 0;
-            }));
+            return static_cast<size_t>(
+                std::count_if(files.done.begin(), files.done.end(), [&](const auto& d) { return d.rfind(what, 0) == 0; }));
         };
         EXPECT_EQ(count(u"copy"), c.copies) << "case " << i;
         EXPECT_EQ(count(u"delete"), c.deletes) << "case " << i;
         EXPECT_EQ(launcher.attempts.size() - static_cast<size_t>(c.startFailures), c.starts) << "case " << i;
         EXPECT_TRUE(prompts.answers.empty()) << "case " << i << ": every answer was asked for";
-        EXPECT_EQ(Reports(), c.copyFailures + c.deleteFailures + c.startFailures) << "case " << i;
+        const auto reports = std::count_if(prompts.messages.begin(), prompts.messages.end(),
+                                           [](const auto& m) { return m.title == u"Quillet error" && m.style == 50; });
+        EXPECT_EQ(reports, c.copyFailures + c.deleteFailures + c.startFailures) << "case " << i;
     }
 }
 

@@ -57,89 +57,46 @@ struct FakeTitles : TitleList {
     std::vector<Entry> entries;
     std::optional<int> selected;
     int fills = 0;
-    void Fill(const std::vector<Entry>& e) override {
-        entries = e;
-        selected.reset();
-        ++fills;
-    }
+    void Fill(const std::vector<Entry>& e) override { entries = e, selected.reset(), ++fills; }
     int Count() override { return static_cast<int>(entries.size()); }
     std::u16string Text(int i) override { return entries.at(static_cast<size_t>(i)).first; }
     std::optional<int> Selected() override { return selected; }
     WindowHandle Data(int i) override { return entries.at(static_cast<size_t>(i)).second; }
     void Select(int i) override { selected = i; }
-    std::u16string SelectedText() { return selected ? Text(*selected) : u"<none>"; }
+    std::u16string Shown() {
+        std::u16string s;
+        for (int i = 0; i < Count(); ++i) s += (selected == i ? u"*" : u"") + Text(i) + u";";
+        return s;
+    }
 };
 
-struct HideShow : ::testing::Test {
+TEST(HideShow, TheRefreshKeepsEachSelectionByExactTitleAndHideOrShowNeedAnEntry) {
     test::FakeWindowList desk;
     FakeTitles visible, hidden;
-    HideShowLists lists{desk, visible, hidden};
-    void SetUp() override {
-        desk.windows = {{0x7FFF00000011, u"zeta", true}, {12, u"Alpha", true}, {13, u"alpha", true},
-                        {14, u"Alpha", false},            {15, u"Main Window", false}};
-    }
-    std::vector<std::u16string> Titles(FakeTitles& l) {
-        std::vector<std::u16string> t;
-        for (auto& e : l.entries) t.push_back(e.first);
-        return t;
-    }
-};
-
-TEST_F(HideShow, StartUpSortsBothListsWithoutCaseAndSelectsTheirFirstEntries) {
+    HideShowLists lists(desk, visible, hidden);
+    desk.windows = {{0x7FFF00000011, u"zeta", true}, {12, u"Alpha", true}, {13, u"alpha", true},
+                    {14, u"Alpha", false}, {15, u"Main Window", false}};
     lists.Form_Load();
-    EXPECT_EQ(Titles(visible), (std::vector<std::u16string>{u"Alpha", u"alpha", u"zeta"}));
-    EXPECT_EQ(visible.entries[2].second, WindowHandle{0x7FFF00000011});
-    EXPECT_EQ(Titles(hidden), (std::vector<std::u16string>{u"Alpha", u"Main Window"}));
-    EXPECT_EQ(visible.selected, 0);
-    EXPECT_EQ(hidden.selected, 0);
+    EXPECT_EQ(visible.Shown() + u"|" + hidden.Shown(), u"*Alpha;alpha;zeta;|*Alpha;Main Window;");
+    EXPECT_EQ(visible.Data(2), WindowHandle{0x7FFF00000011}) << "a 64-bit handle survives";
     EXPECT_EQ(visible.fills + hidden.fills, 2) << "each list is filled once a refresh";
 
-    // An empty desktop: no selection, and Hide and Show touch nothing.
-    desk.windows.clear();
-    HideShowLists empty(desk, visible, hidden);
-    empty.Form_Load();
-    desk.calls.clear();
-    empty.cmdHide_Click();
-    empty.cmdShow_Click();
-    EXPECT_FALSE(visible.selected || hidden.selected);
-    EXPECT_EQ(std::count(desk.calls.begin(), desk.calls.end(), "show 0") +
-                  std::count(desk.calls.begin(), desk.calls.end(), "show 1"),
-              0);
-}
-
-TEST_F(HideShow, TheRefreshKeepsEachSelectionByTitleAndDropsAGoneOne) {
-    lists.Form_Load();
-    visible.Select(1);  // "alpha": the same title as "Alpha" without regard to case, but not the same text
+    visible.Select(1);  // "alpha": "Alpha" without regard to case, but not the same text
     hidden.Select(1);
-    desk.windows[0].title = u"Alpha";   // zeta renamed; still sorts among the Alphas
+    desk.windows[0].title = u"Alpha";
     desk.windows.erase(desk.windows.begin() + 4);  // Main Window destroyed
-    lists.lblUpdate_Timer();
-    EXPECT_EQ(Titles(visible), (std::vector<std::u16string>{u"Alpha", u"Alpha", u"alpha"}));
-    EXPECT_EQ(visible.SelectedText(), u"alpha");
-    EXPECT_EQ(hidden.SelectedText(), u"<none>");
-
-    // A list without selection keeps none, even with a blank entry that reads empty.
     desk.windows.push_back({20, u"  ", false});
     lists.lblUpdate_Timer();
-    EXPECT_EQ(Titles(hidden), (std::vector<std::u16string>{u"", u"Alpha"}));
-    EXPECT_EQ(hidden.SelectedText(), u"<none>");
-}
+    EXPECT_EQ(visible.Shown() + u"|" + hidden.Shown(), u"Alpha;Alpha;*alpha;|;Alpha;")
+        << "a gone title leaves no selection, not even on the blank entry";
 
-TEST_F(HideShow, HideAndShowMoveTheWindowAndSelectItsTitleInTheOtherList) {
-    lists.Form_Load();
-    visible.Select(2);  // zeta, with its 64-bit handle
-    lists.cmdHide_Click();
-    EXPECT_FALSE(desk.windows[0].visible);
-    EXPECT_EQ(Titles(hidden), (std::vector<std::u16string>{u"Alpha", u"Main Window", u"zeta"}));
-    EXPECT_EQ(hidden.SelectedText(), u"zeta");
-
-    hidden.Select(0);  // the hidden "Alpha" (14); the visible one (12) has the same title
+    desk.calls.clear();
+    lists.cmdShow_Click();  // nothing chosen in the hidden list
+    hidden.Select(1);
     lists.cmdShow_Click();
-    EXPECT_TRUE(desk.windows[3].visible);
-    EXPECT_TRUE(desk.windows[1].visible);
-    EXPECT_EQ(visible.SelectedText(), u"Alpha");
-    EXPECT_EQ(visible.selected, 0) << "the first entry of that title";
-    EXPECT_EQ(Titles(visible).size(), 3u);
+    EXPECT_EQ(std::count(desk.calls.begin(), desk.calls.end(), "show 1"), 1);
+    EXPECT_TRUE(desk.Find(14)->visible);
+    EXPECT_EQ(visible.Shown(), u"*Alpha;Alpha;alpha;Alpha;") << "the first entry of the title; same titles in Z-order";
 }
 
 }  // namespace

@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
-#include <string>
-#include <vector>
+#include <sstream>
 
 #include "common/Text.h"
 #include "fakes/FakeLauncher.h"
@@ -19,6 +20,7 @@
 #include "platform/win32/Win32FolderLists.h"
 #include "platform/win32/Win32Launcher.h"
 #include "platform/win32/Win32WindowList.h"
+#include "platform/win32/WinUtil.h"
 #include "tools/files/frmFilesInFolder.h"
 #include "tools/files/frmFilesInFolderIds.h"
 #include "tools/files/frmHardDriveExplorer.h"
@@ -30,49 +32,33 @@
 namespace wf {
 namespace {
 
+namespace fs = std::filesystem;
 using Strings = std::vector<std::u16string>;
 const std::u16string kOddName = u"\u0416\u4e2d \u00e9.txt";  // not in any one ANSI code page
 
-void Put(const std::u16string& path, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-    win::UniqueFile f(CreateFileW(win::W(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(f) << ToUtf8(path);
-    DWORD written = 0;
-    WriteFile(f.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    f.reset();
-    SetFileAttributesW(win::W(path), attributes);
-}
 std::string Bytes(const std::u16string& path) {
-    win::UniqueFile f(CreateFileW(win::W(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!f) return "<missing>";
-    std::string s(1 << 16, '\0');
-    DWORD got = 0;
-    ReadFile(f.get(), s.data(), static_cast<DWORD>(s.size()), &got, nullptr);
-    s.resize(got);
-    return s;
+    std::ifstream in(fs::path(path), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return in ? s.str() : "<missing>";
 }
 bool Exists(const std::u16string& path) { return GetFileAttributesW(win::W(path)) != INVALID_FILE_ATTRIBUTES; }
-void RemoveTree(const std::u16string& dir) {
-    win::Win32DirectorySearch search;
-    Strings names;
-    for (auto n = search.First(dir + u"\\", attr::Directory | attr::Hidden | attr::System); !n.empty(); n = search.Next())
-        if (n != u"." && n != u"..") names.push_back(n);
-    for (const auto& n : names) {
-        const std::u16string p = dir + u"\\" + n;
-        SetFileAttributesW(win::W(p), FILE_ATTRIBUTE_NORMAL);
-        if (!DeleteFileW(win::W(p))) RemoveTree(p);
-    }
-    RemoveDirectoryW(win::W(dir));
-}
-Strings ListLines(HWND list) {
+// The entries of a list box (LB_ messages) or a combo box (CB_ ones).
+Strings Entries(HWND list, bool combo = false) {
     Strings out;
-    const int n = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    const int n = static_cast<int>(SendMessageW(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
     for (int i = 0; i < n; ++i) {
-        std::u16string s(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, u'\0');
-        s.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(s.data()))));
-        out.push_back(s);
+        std::u16string s(static_cast<size_t>(SendMessageW(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0)) + 1, u'\0');
+        s.resize(static_cast<size_t>(
+            SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(s.data()))));
+        out.push_back(s.erase(0, s.find_first_not_of(u' ')));  // the folder list's indentation goes
     }
     return out;
+}
+size_t IndexOf(const Strings& lines, const std::u16string& text) {
+    const auto it = std::find(lines.begin(), lines.end(), text);
+    EXPECT_NE(it, lines.end()) << ToUtf8(text);
+    return static_cast<size_t>(it - lines.begin());
 }
 
 // Runs `once` at the first turn of events, then the real pump.
@@ -87,38 +73,44 @@ struct OncePump : EventPump {
 };
 
 struct FileTree : ::testing::Test {
-    std::u16string root;
+    std::u16string root = fs::temp_directory_path().u16string() + u"wf files " + ToU16(std::to_string(GetCurrentProcessId()));
     win::Forms forms;
     test::FakePrompts prompts;
     HWND dlg = nullptr;
 
+    void Put(const std::u16string& name, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+        const fs::path p(root + u"\\" + name);
+        fs::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << bytes;
+        SetFileAttributesW(p.c_str(), attributes);
+    }
     void SetUp() override {
-        wchar_t temp[MAX_PATH] = L"";
-        GetTempPathW(MAX_PATH, temp);
-        root = win::U(temp) + u"wf files " + ToU16(std::to_string(GetCurrentProcessId()));
-        RemoveTree(root);
-        for (const char16_t* d : {u"", u"\\sub", u"\\sub\\deep", u"\\empty", u"\\dir one", u"\\sys", u"\\hid", u"\\many"})
-            CreateDirectoryW(win::W(root + d), nullptr);
+        TearDown();
+        for (const char16_t* d : {u"empty", u"many"}) fs::create_directories(fs::path(root + u"\\" + d));
+        Put(u"a.txt", "alpha");
+        Put(u"b c.txt", "bravo charlie");
+        Put(u"ro.txt", "read only", FILE_ATTRIBUTE_READONLY);
+        Put(u"hidden.txt", "h", FILE_ATTRIBUTE_HIDDEN);
+        Put(u"locked.txt", "held");
+        Put(u"sys\\inner.txt", "s");
+        Put(u"hid\\inner.txt", "h");
+        Put(u"sub\\s.txt", "s");
+        Put(u"sub\\deep\\d.txt", "d");
+        Put(u"dir one\\" + kOddName, "odd");
         SetFileAttributesW(win::W(root + u"\\sys"), FILE_ATTRIBUTE_SYSTEM);
         SetFileAttributesW(win::W(root + u"\\hid"), FILE_ATTRIBUTE_HIDDEN);
-        Put(root + u"\\a.txt", "alpha");
-        Put(root + u"\\b c.txt", "bravo charlie");
-        Put(root + u"\\ro.txt", "read only", FILE_ATTRIBUTE_READONLY);
-        Put(root + u"\\hidden.txt", "h", FILE_ATTRIBUTE_HIDDEN);
-        Put(root + u"\\locked.txt", "held");
-        Put(root + u"\\sys\\inner.txt", "s");
-        Put(root + u"\\hid\\inner.txt", "h");
-        Put(root + u"\\sub\\s.txt", "s");
-        Put(root + u"\\sub\\deep\\d.txt", "d");
-        Put(root + u"\\dir one\\" + kOddName, "odd");
     }
     void TearDown() override {
         forms.UnloadAll();
-        RemoveTree(root);
+        std::error_code ec;
+        for (const auto& e : fs::recursive_directory_iterator(fs::path(root), ec))
+            SetFileAttributesW(e.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        fs::remove_all(fs::path(root), ec);
     }
     HWND Ctl(int id) const { return GetDlgItem(dlg, id); }
     void Click(int id) { SendMessageW(Ctl(id), BM_CLICK, 0, 0); }
     void Type(int id, const std::u16string& s) { SetWindowTextW(Ctl(id), win::W(s)); }
+    void Notify(int id, WORD code) { SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Ctl(id))); }
 };
 
 // ---- Files in folder ----
@@ -128,16 +120,17 @@ struct FilesInFolderWindow : FileTree {
     win::Win32DirectorySearch search;
     uint64_t now = 0;  // a clock that moves 1 ms a look: events run every few entries
     frmFilesInFolder* form = nullptr;
-    // The window's lines, after checking that the list counts as many.
+
+    void Open() {
+        form = &forms.Open<frmFilesInFolder>("frmFilesInFolder", prompts, pump, search, [this] { return ++now; });
+        dlg = form->hwnd();
+    }
+    // The window's lines, once the list counts as many.
     Strings Lines() {
         Strings out;
         for (size_t i = 0; i < form->Lines().Count(); ++i) out.emplace_back(form->Lines().Line(i));
         EXPECT_EQ(SendMessageW(Ctl(IDC_FF_LSTFILES), LB_GETCOUNT, 0, 0), static_cast<LRESULT>(out.size()));
         return out;
-    }
-    void Open() {
-        form = &forms.Open<frmFilesInFolder>("frmFilesInFolder", prompts, pump, search, [this] { return ++now; });
-        dlg = form->hwnd();
     }
     Strings List(const std::u16string& folder) {
         Type(IDC_FF_TXTINFOLDER, folder);
@@ -148,42 +141,35 @@ struct FilesInFolderWindow : FileTree {
 
 TEST_F(FilesInFolderWindow, ListsARealTreeDepthFirstWithoutHiddenOrSystemEntries) {
     Open();
-    EXPECT_EQ(test::WindowText(dlg), u"Get all files in folder");
     EXPECT_EQ(test::WindowText(Ctl(IDC_FF_TXTINFOLDER)), u"c:\\");
-    const std::u16string typed = root + u"\\";
+    // Upper case as typed. Files and subfolders come in the system's order: the folder's own files are
+    // sorted here, and the two subfolders may come either way.
+    std::u16string typed = root + u"\\";
+    std::transform(typed.begin(), typed.end(), typed.begin(), [](char16_t c) { return c >= u'a' && c <= u'z' ? c - 32 : c; });
     Strings lines = List(typed);
-    Strings rootFiles(lines.begin(), lines.begin() + std::min<size_t>(lines.size(), 4));
-    std::sort(rootFiles.begin(), rootFiles.end());
-    EXPECT_EQ(rootFiles, (Strings{typed + u"a.txt", typed + u"b c.txt", typed + u"locked.txt", typed + u"ro.txt"}))
-        << "the folder's own files first";
-    Strings rest(lines.begin() + std::min<size_t>(lines.size(), 4), lines.end());
-    std::sort(rest.begin(), rest.end());
-    EXPECT_EQ(rest, (Strings{typed + u"dir one\\" + kOddName, typed + u"sub\\deep\\d.txt", typed + u"sub\\s.txt"}));
-    const auto at = [&](const std::u16string& s) { return std::find(lines.begin(), lines.end(), s) - lines.begin(); };
-    EXPECT_LT(at(typed + u"sub\\s.txt"), at(typed + u"sub\\deep\\d.txt")) << "a folder's files before its subfolders";
+    ASSERT_EQ(lines.size(), 7u);
+    std::sort(lines.begin(), lines.begin() + 4);
+    for (auto& l : lines) l.erase(0, typed.size());
+    EXPECT_TRUE(lines == (Strings{u"a.txt", u"b c.txt", u"locked.txt", u"ro.txt", u"dir one\\" + kOddName, u"sub\\s.txt",
+                                  u"sub\\deep\\d.txt"}) ||
+                lines == (Strings{u"a.txt", u"b c.txt", u"locked.txt", u"ro.txt", u"sub\\s.txt", u"sub\\deep\\d.txt",
+                                  u"dir one\\" + kOddName}))
+        << "a folder's own files, then each subfolder's whole listing";
+    EXPECT_TRUE(List(root + u"\\nowhere\\").empty());
     EXPECT_TRUE(prompts.messages.empty());
 
     // The list draws its lines from the window's store: a chosen line on the highlight.
     win::WindowDC screen(nullptr);
     win::UniqueDC memory(CreateCompatibleDC(screen.get()));
     win::UniqueGdi bitmap(CreateCompatibleBitmap(screen.get(), 400, 20));
-    HDC dc = memory.get();
-    win::Selected chosen(dc, bitmap.get());
-    DRAWITEMSTRUCT item{ODT_LISTBOX, IDC_FF_LSTFILES, 0, ODA_DRAWENTIRE, ODS_SELECTED, Ctl(IDC_FF_LSTFILES), dc,
-                        {0, 0, 400, 20}, 0};
+    win::Selected chosen(memory.get(), bitmap.get());
+    List(root + u"\\sub\\");
+    DRAWITEMSTRUCT item{ODT_LISTBOX, IDC_FF_LSTFILES, 0, ODA_DRAWENTIRE, ODS_SELECTED, Ctl(IDC_FF_LSTFILES),
+                        memory.get(), {0, 0, 400, 20}, 0};
     SendMessageW(dlg, WM_DRAWITEM, IDC_FF_LSTFILES, reinterpret_cast<LPARAM>(&item));
-    EXPECT_EQ(GetPixel(dc, 399, 0), GetSysColor(COLOR_HIGHLIGHT));
-    int textPixels = 0;
-    for (int x = 0; x < 200; ++x) textPixels += GetPixel(dc, x, 10) == GetSysColor(COLOR_HIGHLIGHTTEXT);
-    EXPECT_GT(textPixels, 0);
-
-    // The typed case stays; a missing folder lists nothing, silently.
-    std::u16string upper = typed;
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](char16_t c) { return c >= u'a' && c <= u'z' ? c - 32 : c; });
-    EXPECT_EQ(List(upper).size(), 7u);
-    EXPECT_EQ(List(upper).front().substr(0, upper.size()), upper);
-    EXPECT_TRUE(List(root + u"\\nowhere\\").empty());
-    EXPECT_TRUE(prompts.messages.empty());
+    int text = 0;
+    for (int x = 0; x < 200; ++x) text += GetPixel(memory.get(), x, 10) == GetSysColor(COLOR_HIGHLIGHTTEXT);
+    EXPECT_TRUE(GetPixel(memory.get(), 399, 0) == GetSysColor(COLOR_HIGHLIGHT) && text > 0);
 
     // Without the backslash the folder's own name fails its attribute query.
     prompts.answers = {answer::Abort};
@@ -194,17 +180,15 @@ TEST_F(FilesInFolderWindow, ListsARealTreeDepthFirstWithoutHiddenOrSystemEntries
 }
 
 TEST_F(FilesInFolderWindow, ASecondOkRestartsTheListingAndClosingEndsIt) {
-    for (int i = 0; i < 100; ++i) Put(root + u"\\many\\f" + ToU16(std::to_string(i)), "");
+    for (int i = 0; i < 100; ++i) Put(u"many\\f" + ToU16(std::to_string(i)), "");
     Open();
     // Pressed from inside the first listing's events: the new folder is listed instead.
     pump.once = [&] {
         Type(IDC_FF_TXTINFOLDER, root + u"\\sub\\");
         PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_FF_CMDOK, BN_CLICKED), reinterpret_cast<LPARAM>(Ctl(IDC_FF_CMDOK)));
     };
-    Type(IDC_FF_TXTINFOLDER, root + u"\\many\\");
-    Click(IDC_FF_CMDOK);
+    EXPECT_EQ(List(root + u"\\many\\"), (Strings{root + u"\\sub\\s.txt", root + u"\\sub\\deep\\d.txt"}));
     EXPECT_FALSE(pump.once) << "the listing let events run";
-    EXPECT_EQ(Lines(), (Strings{root + u"\\sub\\s.txt", root + u"\\sub\\deep\\d.txt"}));
 
     pump.once = [&] { PostMessageW(dlg, WM_CLOSE, 0, 0); };
     Type(IDC_FF_TXTINFOLDER, root + u"\\many\\");
@@ -215,52 +199,29 @@ TEST_F(FilesInFolderWindow, ASecondOkRestartsTheListingAndClosingEndsIt) {
 
 // ---- Hard drive explorer ----
 
-Strings ComboLines(HWND combo) {
-    Strings out;
-    const int n = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i) {
-        std::u16string s(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, u'\0');
-        s.resize(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(s.data()))));
-        out.push_back(s);
-    }
-    return out;
-}
-std::u16string Unindented(std::u16string s) { return s.erase(0, s.find_first_not_of(u' ')); }
-
 struct Explorer : FileTree {
     test::FakeLauncher launcher;
     win::Win32FileOperations files;
     win::Win32FolderLists folders;
     frmHardDriveExplorer* form = nullptr;
 
-    void Open(Launcher& l) {
-        form = &forms.Open<frmHardDriveExplorer>("frmHardDriveExplorer", prompts, l, files, folders, root);
+    void Open(Launcher& l, const std::u16string& folder) {
+        form = &forms.Open<frmHardDriveExplorer>("frmHardDriveExplorer", prompts, l, files, folders, folder);
         dlg = form->hwnd();
     }
     std::u16string Path() { return test::WindowText(Ctl(IDC_HD_LBLPATH)); }
-    void OpenFolder(const std::u16string& folder) {
-        prompts.inputs.push_back(folder);
-        SendMessageW(dlg, WM_LBUTTONDBLCLK, 0, MAKELPARAM(2, 2));
-    }
-    Strings Folders() {
-        Strings lines = ListLines(Ctl(IDC_HD_DIRFILES));
-        for (auto& l : lines) l = Unindented(l);
-        return lines;
-    }
-    // Chooses a line of a list as a click does; `notify` says which click.
-    void Select(int listId, const Strings& lines, const std::u16string& text, WORD notify) {
-        const auto it = std::find(lines.begin(), lines.end(), text);
-        ASSERT_NE(it, lines.end()) << ToUtf8(text);
-        SendMessageW(Ctl(listId), LB_SETCURSEL, static_cast<WPARAM>(it - lines.begin()), 0);
-        SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(listId, notify), reinterpret_cast<LPARAM>(Ctl(listId)));
-    }
-    void SelectFile(const std::u16string& name) {
-        Select(IDC_HD_FILFILES, ListLines(Ctl(IDC_HD_FILFILES)), name, LBN_SELCHANGE);
+    void Choose(int listId, const std::u16string& text, WORD notify) {
+        SendMessageW(Ctl(listId), LB_SETCURSEL, IndexOf(Entries(Ctl(listId)), text), 0);
+        Notify(listId, notify);
     }
     void Act(int16_t action, const std::u16string& file) {
         Click(IDC_HD_OPTWHAT_BASE + action);
-        SelectFile(file);
+        Choose(IDC_HD_FILFILES, file, LBN_SELCHANGE);
         Click(IDC_HD_CMDDO);
+    }
+    void DoubleClickBackground(const std::u16string& answer) {
+        prompts.inputs.push_back(answer);
+        SendMessageW(dlg, WM_LBUTTONDBLCLK, 0, MAKELPARAM(2, 2));
     }
     int Reports() const {
         return static_cast<int>(std::count_if(prompts.messages.begin(), prompts.messages.end(),
@@ -269,101 +230,79 @@ struct Explorer : FileTree {
 };
 
 TEST_F(Explorer, OpensOnItsFolderWithTheListsCoupledAndTheFilterLive) {
-    Open(launcher);
-    EXPECT_EQ(test::WindowText(dlg), u"Hard Drive Explorer (Formally 'Quillet')");
+    Open(launcher, root);
     EXPECT_EQ(Path(), root);
     EXPECT_EQ(form->lblPathTag(), root + u"\\");
-    EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_HD_OPTWHAT_BASE), BST_CHECKED);
-    EXPECT_EQ(test::WindowText(Ctl(IDC_HD_TXTOPENWITH)), u"explorer.exe");
-    EXPECT_EQ(ListLines(Ctl(IDC_HD_FILFILES)), (Strings{u"a.txt", u"b c.txt", u"locked.txt", u"ro.txt"}));
-    const Strings dirs = Folders();
-    ASSERT_GE(dirs.size(), 5u);
-    EXPECT_EQ(Strings(dirs.end() - 4, dirs.end()), (Strings{u"dir one", u"empty", u"many", u"sub"}))
-        << "no system or hidden folder";
-    const Strings drives = ComboLines(Ctl(IDC_HD_DRVFILES));
-    const auto has = [&](std::u16string_view prefix) {
-        return std::any_of(drives.begin(), drives.end(), [&](const auto& d) { return d.rfind(prefix, 0) == 0; });
-    };
-    EXPECT_TRUE(has(u"c:") && has(u"z:"));
-    EXPECT_EQ(test::WindowText(Ctl(IDC_HD_DRVFILES)).substr(0, 2), u"c:");
+    EXPECT_TRUE(IsDlgButtonChecked(dlg, IDC_HD_OPTWHAT_BASE) && test::WindowText(Ctl(IDC_HD_TXTOPENWITH)) == u"explorer.exe");
+    EXPECT_EQ(Entries(Ctl(IDC_HD_FILFILES)), (Strings{u"a.txt", u"b c.txt", u"locked.txt", u"ro.txt"}));
+    const Strings dirs = Entries(Ctl(IDC_HD_DIRFILES));
+    EXPECT_EQ(Strings(dirs.end() - 4, dirs.end()), (Strings{u"dir one", u"empty", u"many", u"sub"}));
+    const Strings drives = Entries(Ctl(IDC_HD_DRVFILES), true);
+    const auto z = std::find_if(drives.begin(), drives.end(), [](const auto& d) { return d.rfind(u"z:", 0) == 0; });
+    ASSERT_NE(z, drives.end());
+    EXPECT_EQ(drives.front().substr(0, 2), u"c:");
 
     Type(IDC_HD_TXTFILTER, u"b*; r?.txt");
-    EXPECT_EQ(ListLines(Ctl(IDC_HD_FILFILES)), (Strings{u"b c.txt", u"ro.txt"}));
+    EXPECT_EQ(Entries(Ctl(IDC_HD_FILFILES)), (Strings{u"b c.txt", u"ro.txt"}));
     Type(IDC_HD_TXTFILTER, u"");
-    EXPECT_EQ(ListLines(Ctl(IDC_HD_FILFILES)).size(), 4u);
-
-    SelectFile(u"b c.txt");
+    Choose(IDC_HD_FILFILES, u"b c.txt", LBN_SELCHANGE);
     EXPECT_EQ(Path(), root + u"\\b c.txt");
-    EXPECT_TRUE(GetClassLongPtrW(dlg, GCL_STYLE) & CS_DBLCLKS) << "the background takes double clicks";
+    Choose(IDC_HD_DIRFILES, u"sub", LBN_DBLCLK);
+    EXPECT_EQ(Path() + u"|" + form->lblPathTag(), root + u"\\sub|" + root + u"\\sub\\");
+    EXPECT_EQ(Entries(Ctl(IDC_HD_FILFILES)), Strings{u"s.txt"});
+    EXPECT_EQ(Entries(Ctl(IDC_HD_DIRFILES)).back(), u"deep");
 
-    // Another drive: its current folder, and the drive's name in the label.
-    const auto z = std::find_if(drives.begin(), drives.end(), [](const auto& d) { return d.rfind(u"z:", 0) == 0; });
+    // Another drive: its current folder, the drive's name in the label.
     SendMessageW(Ctl(IDC_HD_DRVFILES), CB_SETCURSEL, static_cast<WPARAM>(z - drives.begin()), 0);
-    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_HD_DRVFILES, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Ctl(IDC_HD_DRVFILES)));
+    Notify(IDC_HD_DRVFILES, CBN_SELCHANGE);
     EXPECT_EQ(Path(), *z);
-    EXPECT_EQ(Folders().front(), u"Z:\\");
-    Type(IDC_HD_TXTFILTER, u"*");
-    EXPECT_TRUE(SendMessageW(Ctl(IDC_HD_FILFILES), LB_GETCURSEL, 0, 0) < 0);
-    OpenFolder(root);
-    Select(IDC_HD_DIRFILES, dirs, u"sub", LBN_DBLCLK);
-    EXPECT_EQ(Path(), root + u"\\sub");
-    EXPECT_EQ(form->lblPathTag(), root + u"\\sub\\");
-    EXPECT_EQ(ListLines(Ctl(IDC_HD_FILFILES)), Strings{u"s.txt"});
-    EXPECT_EQ(Folders().back(), u"deep");
+    EXPECT_EQ(Entries(Ctl(IDC_HD_DIRFILES)).front(), u"Z:\\");
 
     // The background's double click asks for a folder; Cancel and a missing one change nothing.
-    prompts.inputs = {u"", root + u"\\nowhere", root + u"\\dir one\\"};
+    EXPECT_TRUE(GetClassLongPtrW(dlg, GCL_STYLE) & CS_DBLCLKS);
     prompts.answers = {answer::Ok};
-    for (int i = 0; i < 2; ++i) {
-        SendMessageW(dlg, WM_LBUTTONDBLCLK, 0, MAKELPARAM(2, 2));
-        EXPECT_EQ(Path(), root + u"\\sub");
-    }
+    DoubleClickBackground(u"");
+    DoubleClickBackground(root + u"\\nowhere");
+    EXPECT_EQ(Path(), *z);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, u"Cannot open " + root + u"\\nowhere:\r\nPath not found");
-    SendMessageW(dlg, WM_LBUTTONDBLCLK, 0, MAKELPARAM(2, 2));
+    DoubleClickBackground(root + u"\\dir one\\");
     EXPECT_EQ(Path(), root + u"\\dir one");
-    EXPECT_EQ(ListLines(Ctl(IDC_HD_FILFILES)), Strings{kOddName});
-    EXPECT_EQ(prompts.inputBoxes[0].prompt, u"What folder?");
-    EXPECT_EQ(prompts.inputBoxes[0].title, u"Wrenfold");
+    EXPECT_EQ(Entries(Ctl(IDC_HD_FILFILES)), Strings{kOddName});
+    EXPECT_EQ(prompts.inputBoxes[0].prompt + u"|" + prompts.inputBoxes[0].title, u"What folder?|Wrenfold");
 }
 
 TEST_F(Explorer, ActionsWorkOnRealFilesAndAFailedCopyNeverCostsTheSource) {
-    Open(launcher);
+    Open(launcher, root);
     Click(IDC_HD_CMDDO);  // nothing selected: nothing happens (any box would throw in the fake)
     const std::u16string r = root + u"\\";
-    prompts.inputs = {r + u"copy.txt", r + u"a.txt", u"", r + u"nowhere\\x.txt", r + u"sub\\moved.txt",
-                      u"renamed.txt", r + u"ro.txt"};
+    prompts.inputs = {r + u"copy.txt", r + u"a.txt", u"", r + u"nowhere\\x.txt", r + u"sub\\moved.txt", u"renamed.txt",
+                      r + u"ro.txt"};
     prompts.answers = {answer::Abort, answer::Abort, answer::Ignore, answer::Abort};
     Act(action::Copy, u"a.txt");
     Act(action::Copy, u"a.txt");  // onto itself
     Act(action::Copy, u"a.txt");  // to no name
     Act(action::Move, u"a.txt");  // into a missing folder, answered Ignore
-    EXPECT_EQ(Bytes(r + u"copy.txt"), "alpha");
-    EXPECT_EQ(Bytes(r + u"a.txt"), "alpha") << "the source is whole after the failed copies";
+    EXPECT_EQ(Bytes(r + u"copy.txt") + "|" + Bytes(r + u"a.txt"), "alpha|alpha") << "the source is whole";
     EXPECT_EQ(Reports(), 3);
     Act(action::Move, u"b c.txt");
-    EXPECT_FALSE(Exists(r + u"b c.txt"));
-    EXPECT_EQ(Bytes(r + u"sub\\moved.txt"), "bravo charlie");
-    EXPECT_EQ(ListLines(Ctl(IDC_HD_FILFILES)).size(), 4u) << "nothing is refreshed after an action";
+    EXPECT_EQ(Bytes(r + u"b c.txt") + "|" + Bytes(r + u"sub\\moved.txt"), "<missing>|bravo charlie");
+    EXPECT_EQ(Entries(Ctl(IDC_HD_FILFILES)).size(), 4u) << "nothing is refreshed after an action";
     Type(IDC_HD_TXTFILTER, u"*");  // refilled
     Act(action::Rename, u"copy.txt");
-    EXPECT_EQ(Bytes(r + u"renamed.txt"), "alpha");
-    EXPECT_FALSE(Exists(r + u"copy.txt"));
+    EXPECT_EQ(Bytes(r + u"copy.txt") + "|" + Bytes(r + u"renamed.txt"), "<missing>|alpha");
     Act(action::Copy, u"a.txt");  // onto a read-only file
     EXPECT_EQ(Bytes(r + u"ro.txt"), "read only");
-    EXPECT_EQ(Reports(), 4);
     EXPECT_NE(prompts.messages.back().text.find(u"(70)"), std::u16string::npos);
 
     // Delete: No keeps, Yes removes; a file held open fails, Retry asks again, Ignore leaves it.
     win::UniqueFile held(CreateFileW(win::W(r + u"locked.txt"), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(held);
     prompts.answers = {answer::No, answer::Yes, answer::Yes, answer::Retry, answer::Ignore};
     Act(action::Delete, u"a.txt");
     EXPECT_TRUE(Exists(r + u"a.txt"));
     Act(action::Delete, u"a.txt");
-    EXPECT_FALSE(Exists(r + u"a.txt"));
     Act(action::Delete, u"locked.txt");
-    EXPECT_TRUE(Exists(r + u"locked.txt"));
+    EXPECT_TRUE(!Exists(r + u"a.txt") && Exists(r + u"locked.txt"));
     EXPECT_EQ(Reports(), 6);
     EXPECT_TRUE(prompts.answers.empty() && prompts.inputs.empty());
 
@@ -374,28 +313,17 @@ TEST_F(Explorer, ActionsWorkOnRealFilesAndAFailedCopyNeverCostsTheSource) {
 }
 
 TEST_F(Explorer, ShellToItStartsARealProgramFromAFolderWithBlanks) {
-    wchar_t self[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::u16string child = win::U(self);
-    child = child.substr(0, child.find_last_of(u'\\')) + u"\\files_child.exe";
     const std::u16string target = root + u"\\dir one\\child.exe";
-    ASSERT_TRUE(CopyFileW(win::W(child), win::W(target), FALSE));
-    root += u"\\dir one";
+    ASSERT_TRUE(CopyFileW((fs::path(win::ExePath()).parent_path() / L"files_child.exe").c_str(), win::W(target), FALSE));
     win::Win32Launcher real;
-    Open(real);
+    Open(real, root + u"\\dir one");
     Act(action::Shell, u"child.exe");
-    bool ran = false;
-    for (int i = 0; i < 500 && !ran; ++i) {
-        ran = Exists(target + u".ran");
-        if (!ran) MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(Reports(), 0);
+    for (int i = 0; i < 500 && !Exists(target + u".ran"); ++i) MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    EXPECT_TRUE(Exists(target + u".ran"));
     // A file that is no program fails and is reported.
     prompts.answers = {answer::Abort};
     Act(action::Shell, kOddName);
     EXPECT_EQ(Reports(), 1);
-    root.resize(root.size() - 8);  // TearDown removes the whole tree
 }
 
 // ---- Window hide and show ----
@@ -408,28 +336,23 @@ struct HideShowWindow : ::testing::Test {
     HWND dlg = nullptr;
     std::vector<HWND> mine;
 
-    HWND Make(const wchar_t* title, bool visible) {
-        static const ATOM cls = [] {
-            WNDCLASSW wc{};
-            wc.lpfnWndProc = PlainWindowProc;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.lpszClassName = L"WfHideShowTest";
-            return RegisterClassW(&wc);
-        }();
-        HWND h = CreateWindowExW(0, MAKEINTATOM(cls), title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0,
-                                 100, 80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        mine.push_back(h);
-        return h;
+    void Make(const wchar_t* title, bool visible) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = PlainWindowProc;
+        wc.lpszClassName = L"WfHideShowTest";
+        RegisterClassW(&wc);  // fails harmlessly once registered
+        mine.push_back(CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0,
+                                       100, 80, nullptr, nullptr, nullptr, nullptr));
     }
     void TearDown() override {
         forms.UnloadAll();
         for (HWND h : mine) DestroyWindow(h);
     }
     HWND List(int id) const { return GetDlgItem(dlg, id); }
-    // The entries of a list that are this test's windows: "title=handle".
+    // This test's windows in a list, as "title=index", the tool itself as "title=self".
     Strings Mine(int id) {
         Strings out;
-        const Strings lines = ListLines(List(id));
+        const Strings lines = Entries(List(id));
         for (size_t i = 0; i < lines.size(); ++i) {
             const auto h = reinterpret_cast<HWND>(SendMessageW(List(id), LB_GETITEMDATA, i, 0));
             const auto at = std::find(mine.begin(), mine.end(), h);
@@ -440,61 +363,50 @@ struct HideShowWindow : ::testing::Test {
     }
     std::u16string Selected(int id) {
         const LRESULT i = SendMessageW(List(id), LB_GETCURSEL, 0, 0);
-        return i < 0 ? u"<none>" : ListLines(List(id)).at(static_cast<size_t>(i));
+        return i < 0 ? u"<none>" : Entries(List(id)).at(static_cast<size_t>(i));
     }
-    void SelectText(int id, const std::u16string& text) {
-        const Strings lines = ListLines(List(id));
-        const auto it = std::find(lines.begin(), lines.end(), text);
-        ASSERT_NE(it, lines.end());
-        SendMessageW(List(id), LB_SETCURSEL, static_cast<WPARAM>(it - lines.begin()), 0);
+    void Select(int id, const std::u16string& text) {
+        SendMessageW(List(id), LB_SETCURSEL, IndexOf(Entries(List(id)), text), 0);
     }
-    void Refresh() { SendMessageW(dlg, WM_TIMER, IDT_HS_LBLUPDATE, 0); }
+    void Press(int id) { SendMessageW(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
 };
 
 TEST_F(HideShowWindow, ListsTheTestsWindowsAndHidesAndShowsThemThroughTheirHandles) {
-    Make(L"wf b same", true);       // 0
-    Make(L"wf A visible", true);    // 1
-    Make(L"wf c hidden", false);    // 2
-    Make(L"wf b same", true);       // 3
-    Make(L"   ", true);             // 4: blanks only
-    Make(L"", true);                // 5: untitled, never listed
-    Make(L"wf d doomed", true);     // 6
+    for (auto [title, visible] : {std::pair{L"wf b same", true}, {L"wf A visible", true}, {L"wf c hidden", false},
+                                  {L"wf b same", true}, {L"   ", true}, {L"", true}, {L"wf d doomed", true}})
+        Make(title, visible);
     dlg = forms.Open<frmHideShowWindow>("frmHideShowWindow", windows).hwnd();
-    EXPECT_EQ(test::WindowText(dlg), u"Window Hide and Show");
-    // At load the tool itself was still hidden; the lists are sorted without regard to case.
+    // At load the tool itself was still hidden; sorted without regard to case,
+    // the newer of two same titles first (Z-order); blanks only is an empty entry.
     EXPECT_EQ(Mine(IDC_HS_LSTVISIBLEWINDOWS),
               (Strings{u"=4", u"wf A visible=1", u"wf b same=3", u"wf b same=0", u"wf d doomed=6"}));
     EXPECT_EQ(Mine(IDC_HS_LSTHIDDENWINDOWS), (Strings{u"wf c hidden=2", u"Window Hide and Show=self"}));
-    EXPECT_EQ(SendMessageW(List(IDC_HS_LSTVISIBLEWINDOWS), LB_GETCURSEL, 0, 0), 0);
-    EXPECT_EQ(SendMessageW(List(IDC_HS_LSTHIDDENWINDOWS), LB_GETCURSEL, 0, 0), 0);
+    EXPECT_TRUE(SendMessageW(List(IDC_HS_LSTVISIBLEWINDOWS), LB_GETCURSEL, 0, 0) == 0 &&
+                SendMessageW(List(IDC_HS_LSTHIDDENWINDOWS), LB_GETCURSEL, 0, 0) == 0);
 
-    // A refresh keeps the selection by title and drops a destroyed window.
-    SelectText(IDC_HS_LSTVISIBLEWINDOWS, u"wf d doomed");
-    SelectText(IDC_HS_LSTHIDDENWINDOWS, u"wf c hidden");
+    // The refresh keeps the selection by title and drops a destroyed window.
+    Select(IDC_HS_LSTVISIBLEWINDOWS, u"wf d doomed");
+    Select(IDC_HS_LSTHIDDENWINDOWS, u"wf c hidden");
     DestroyWindow(mine[6]);
-    Refresh();
+    SendMessageW(dlg, WM_TIMER, IDT_HS_LBLUPDATE, 0);
     EXPECT_EQ(Mine(IDC_HS_LSTVISIBLEWINDOWS).back(), u"Window Hide and Show=self");
-    EXPECT_EQ(Selected(IDC_HS_LSTVISIBLEWINDOWS), u"<none>");
-    EXPECT_EQ(Selected(IDC_HS_LSTHIDDENWINDOWS), u"wf c hidden");
+    EXPECT_EQ(Selected(IDC_HS_LSTVISIBLEWINDOWS) + u"|" + Selected(IDC_HS_LSTHIDDENWINDOWS), u"<none>|wf c hidden");
 
-    // Hide: the window goes, and its title is chosen in the hidden list; Show brings it back.
-    SelectText(IDC_HS_LSTVISIBLEWINDOWS, u"wf A visible");
-    SendMessageW(GetDlgItem(dlg, IDC_HS_CMDHIDE), BM_CLICK, 0, 0);
+    // Hide and Show move the real window and choose its title in the other list.
+    Select(IDC_HS_LSTVISIBLEWINDOWS, u"wf A visible");
+    Press(IDC_HS_CMDHIDE);
     EXPECT_FALSE(IsWindowVisible(mine[1]));
     EXPECT_EQ(Selected(IDC_HS_LSTHIDDENWINDOWS), u"wf A visible");
-    SelectText(IDC_HS_LSTHIDDENWINDOWS, u"wf c hidden");
-    SendMessageW(GetDlgItem(dlg, IDC_HS_CMDSHOW), BM_CLICK, 0, 0);
+    Select(IDC_HS_LSTHIDDENWINDOWS, u"wf c hidden");
+    Press(IDC_HS_CMDSHOW);
     EXPECT_TRUE(IsWindowVisible(mine[2]));
     EXPECT_EQ(Selected(IDC_HS_LSTVISIBLEWINDOWS), u"wf c hidden");
-
     // The five-second refresh is set: only a timer that exists can be killed.
     EXPECT_TRUE(KillTimer(dlg, IDT_HS_LBLUPDATE));
-
     // No selection: no window is touched, nothing ends.
     SendMessageW(List(IDC_HS_LSTHIDDENWINDOWS), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    SendMessageW(GetDlgItem(dlg, IDC_HS_CMDSHOW), BM_CLICK, 0, 0);
-    EXPECT_FALSE(IsWindowVisible(mine[1]));
-    EXPECT_TRUE(IsWindow(dlg));
+    Press(IDC_HS_CMDSHOW);
+    EXPECT_TRUE(!IsWindowVisible(mine[1]) && IsWindow(dlg));
 }
 
 }  // namespace
