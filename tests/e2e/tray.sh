@@ -59,6 +59,8 @@ close_tool alt+F4
 open_from_menu "Hard Drive Explorer \(Formally 'Quillet'\)" explorer t h
 close_tool alt+F4
 open_from_menu "Get all files in folder" filesinfolder t f
+key_in "$WF_TOOL" Return  # lists c:\ (Enter is OK); the list draws its own lines
+screenshot "$out/filesinfolder-listed.png"
 close_tool
 open_from_menu "Window Hide and Show" winhideshow t w
 close_tool alt+F4

@@ -12,8 +12,10 @@
 namespace wf {
 namespace {
 
+using Strings = std::vector<std::u16string>;
+
 struct Lines : LineSink {
-    std::vector<std::u16string> lines;
+    Strings lines;
     size_t shown = 0;  // lines flushed so far
     void Add(const std::u16string& line) override { lines.emplace_back(line); }
     void Flush() override { shown = lines.size(); }
@@ -43,76 +45,64 @@ struct ListAllFilesTest : ::testing::Test {
                  {u"d:\\t\\h\\", attr::Hidden}, {u"d:\\t\\h\\in.txt", 0}})
             tree.Add(p, a);
     }
-    bool List(std::u16string_view path) { return ListAllFiles(path, sink, services, stop); }
 };
 
-TEST_F(ListAllFilesTest, DepthFirstWithTheFolderOwnFilesFirstAndThePathAsTyped) {
-    EXPECT_TRUE(List(u"D:\\T\\"));
-    // No hidden or system entry, nothing from inside them, no line for the empty folder.
-    EXPECT_EQ(sink.lines, (std::vector<std::u16string>{u"D:\\T\\a.txt", u"D:\\T\\b.txt", u"D:\\T\\sub\\c.txt",
-                                                       u"D:\\T\\sub\\d.txt", u"D:\\T\\sub\\deeper\\e.txt",
-                                                       u"D:\\T\\z z\\\u00e9t\u00e9.txt"}));
-    EXPECT_EQ(sink.shown, sink.lines.size()) << "everything is shown at the end";
-    // A missing folder, a pattern that matches nothing, a missing drive: nothing, silently.
-    for (const char16_t* path : {u"d:\\nowhere\\", u"d:\\t\\nomatch*.q", u"q:\\"}) EXPECT_TRUE(List(path));
-    EXPECT_EQ(sink.lines.size(), 6u);
-    EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(ListAllFilesTest, WithoutItsBackslashTheFolderNameFailsItsAttributeQuery) {
-    for (int answer : {answer::Abort, answer::Ignore}) {
-        prompts = {};
-        tree.queried.clear();
-        prompts.answers = {answer::Retry, answer};
-        EXPECT_TRUE(List(u"d:\\t"));
-        EXPECT_TRUE(sink.lines.empty());
-        EXPECT_EQ(tree.queried, (std::vector<std::u16string>{u"d:\\tt", u"d:\\tt"})) << "Retry asks again";
-        ASSERT_EQ(prompts.messages.size(), 2u);
-        EXPECT_EQ(prompts.messages[0].title, u"Files in Folder error");
-        EXPECT_EQ(prompts.messages[0].text, u"An error occured while executing this command:\r\n\r\nFile not found (53)");
-    }
-}
-
-TEST_F(ListAllFilesTest, AbortLeavesOnlyTheFailingFolderIgnoreOnlyTheEntryRetryRunsItAgain) {
+// Depth first: a folder's own files, then each subfolder's listing; nothing
+// hidden or system, nothing from inside them, no line for an empty folder.
+// A failed attribute query: Abort leaves that folder's call only, Ignore that
+// entry only, Retry asks again. Without its backslash the path names the
+// folder itself, whose query then fails.
+TEST_F(ListAllFilesTest, OrderWhatIsLeftOutAndEachAnswerToAFailure) {
+    const std::u16string e = u"d:\\t\\z z\\\u00e9t\u00e9.txt";
     struct Case {
-        int answer;
-        std::vector<std::u16string> lines;
-    };
-    const std::vector<Case> cases{
-        {answer::Abort, {u"d:\\t\\a.txt", u"d:\\t\\b.txt", u"d:\\t\\sub\\c.txt", u"d:\\t\\z z\\\u00e9t\u00e9.txt"}},
-        {answer::Ignore, {u"d:\\t\\a.txt", u"d:\\t\\b.txt", u"d:\\t\\sub\\c.txt", u"d:\\t\\sub\\deeper\\e.txt",
-                          u"d:\\t\\z z\\\u00e9t\u00e9.txt"}},
-        {answer::Retry, {u"d:\\t\\a.txt", u"d:\\t\\b.txt", u"d:\\t\\sub\\c.txt", u"d:\\t\\sub\\d.txt",
-                         u"d:\\t\\sub\\deeper\\e.txt", u"d:\\t\\z z\\\u00e9t\u00e9.txt"}},
+        std::u16string path;
+        std::vector<int> answers;
+        Strings lines, queriesOfFailing;
+    } const cases[] = {
+        {u"D:\\T\\", {}, {u"D:\\T\\a.txt", u"D:\\T\\b.txt", u"D:\\T\\sub\\c.txt", u"D:\\T\\sub\\d.txt",
+                          u"D:\\T\\sub\\deeper\\e.txt", u"D:\\T\\z z\\\u00e9t\u00e9.txt"}, {}},
+        {u"d:\\t\\", {answer::Abort}, {u"d:\\t\\a.txt", u"d:\\t\\b.txt", u"d:\\t\\sub\\c.txt", e}, {u"d:\\t\\sub\\d.txt"}},
+        {u"d:\\t\\", {answer::Ignore}, {u"d:\\t\\a.txt", u"d:\\t\\b.txt", u"d:\\t\\sub\\c.txt",
+                                        u"d:\\t\\sub\\deeper\\e.txt", e}, {u"d:\\t\\sub\\d.txt"}},
+        {u"d:\\t\\", {answer::Retry, answer::Ignore}, {u"d:\\t\\a.txt", u"d:\\t\\b.txt", u"d:\\t\\sub\\c.txt",
+                                                       u"d:\\t\\sub\\deeper\\e.txt", e},
+         {u"d:\\t\\sub\\d.txt", u"d:\\t\\sub\\d.txt"}},
+        {u"d:\\t", {answer::Retry, answer::Abort}, {}, {u"d:\\tt", u"d:\\tt"}},
+        {u"d:\\nowhere\\", {}, {}, {}},
+        {u"d:\\t\\nomatch*.q", {}, {}, {}},
     };
     for (const Case& c : cases) {
         sink = {};
         prompts = {};
-        prompts.answers = {c.answer};
-        tree.attributeFailures[u"d:\\t\\sub\\d.txt"] = 1;
-        EXPECT_TRUE(List(u"d:\\t\\"));
-        EXPECT_EQ(sink.lines, c.lines) << "answer " << c.answer;
-        EXPECT_EQ(prompts.messages.size(), 1u);
+        tree.queried.clear();
+        prompts.answers.assign(c.answers.begin(), c.answers.end());
+        tree.attributeFailures[u"d:\\t\\sub\\d.txt"] = static_cast<int>(c.answers.size());
+        EXPECT_TRUE(ListAllFiles(c.path, sink, services, stop));
+        EXPECT_EQ(sink.lines, c.lines) << ToUtf8(c.path) << " answers " << c.answers.size();
+        EXPECT_EQ(sink.shown, sink.lines.size()) << "everything is shown at the end";
+        Strings failing;
+        for (const auto& q : tree.queried)
+            if (q == u"d:\\t\\sub\\d.txt" || q == u"d:\\tt") failing.push_back(q);
+        EXPECT_EQ(failing, c.queriesOfFailing);
+        EXPECT_EQ(prompts.messages.size(), c.answers.size()) << "no message without a failure";
+        for (const auto& m : prompts.messages) EXPECT_EQ(m.title, u"Files in Folder error");
     }
 }
 
 TEST_F(ListAllFilesTest, EventsRunOnATimeSliceWithTheLinesShownAndAStopEndsTheListing) {
     std::vector<size_t> shownAtTurns;
     pump.during = [&] { shownAtTurns.push_back(sink.shown); };
-    EXPECT_TRUE(List(u"d:\\t\\"));
-    // The clock moves 4 ms a look: events run about every fourth entry, not after each.
-    EXPECT_GE(pump.turns, 2);
-    EXPECT_LT(pump.turns, 6);
-    for (size_t i = 0; i < shownAtTurns.size(); ++i)
-        EXPECT_GT(shownAtTurns[i], i == 0 ? 0u : shownAtTurns[i - 1]) << "each turn shows new lines first";
+    EXPECT_TRUE(ListAllFiles(u"d:\\t\\", sink, services, stop));
+    // The clock moves 4 ms a look: events run about every fourth entry, not after each,
+    // and each turn shows the lines added since the last.
+    EXPECT_EQ(shownAtTurns, (std::vector<size_t>{2, 4}));
 
     // Closing or a second OK sets the stop from inside those events.
     sink = {};
     pump.during = [&] { stop = true; };
-    EXPECT_FALSE(List(u"d:\\t\\"));
-    EXPECT_EQ(sink.lines.size(), sink.shown);
-    EXPECT_LT(sink.lines.size(), 6u);
-    EXPECT_EQ(pump.turns, 1 + static_cast<int>(shownAtTurns.size())) << "no events after the stop";
+    EXPECT_FALSE(ListAllFiles(u"d:\\t\\", sink, services, stop));
+    EXPECT_EQ(sink.lines.size(), 2u);
+    EXPECT_EQ(pump.turns, 3) << "no events after the stop";
 }
 
 }  // namespace

@@ -68,32 +68,20 @@ struct QuilletActions : ::testing::Test {
     void Do(int16_t index, std::optional<ActionTarget> t) { DoQuilletAction(index, t, u"explorer.exe", services); }
 };
 
-TEST_F(QuilletActions, EachActionShowsItsPromptAndDoesItsSteps) {
+TEST_F(QuilletActions, EachActionDoesItsStepsOnTheLabelPath) {
     for (int16_t a = 0; a <= 6; ++a) Do(a, std::nullopt);  // no selection: nothing (a box would throw in the fake)
-    Do(action::Shell, target);
-    Do(action::OpenWith, target);
-    ASSERT_EQ(launcher.attempts.size(), 2u);
+    prompts.inputs = {u"D:\\c.txt", u"n.txt", u"E:\\m.txt"};
+    prompts.answers = {answer::Yes, answer::Ok};
+    for (int16_t a : {action::Shell, action::OpenWith, action::Copy, action::Rename, action::Move, action::Delete, int16_t{6}})
+        Do(a, target);
     EXPECT_EQ(launcher.attempts[0].commandLine + u"|" + launcher.attempts[1].commandLine,
               u"C:\\My Files\\a b.txt|explorer.exe C:\\My Files\\a b.txt");
     EXPECT_EQ(launcher.attempts[1].windowStyle, sw::ShowNormal);
-
-    prompts.inputs = {u"D:\\c.txt", u"n.txt", u"E:\\m.txt"};
-    prompts.answers = {answer::Yes, answer::No, answer::Ok};
-    for (int16_t a : {action::Copy, action::Rename, action::Move, action::Delete, action::Delete, int16_t{6}}) Do(a, target);
     const std::u16string src = u"C:\\My Files\\a b.txt";
     EXPECT_EQ(files.done, (Strings{u"copy " + src + u" > D:\\c.txt", u"copy " + src + u" > C:\\My Files\\n.txt",
                                    u"delete " + src, u"copy " + src + u" > E:\\m.txt", u"delete " + src, u"delete " + src}));
-    Strings shown;
-    for (const auto& b : prompts.inputBoxes) shown.push_back(b.title + u"|" + b.prompt);
-    for (const auto& m : prompts.messages) shown.push_back(m.title + u"|" + m.text + ToU16(std::to_string(m.style)));
-    EXPECT_EQ(shown, (Strings{u"Copy to?|Please enter a path and filename to copy " + src + u" to:",
-                              u"Filename|Please type in the new FILENAME for a b.txt:",
-                              u"Move to?|Please enter a path and filename to move " + src + u" to:",
-                              u"DELETE|Are you sure you want to delete " + src +
-                                  u"? YOU WILL NOT BE ABLE TO RETRIEVE IT AFTER IT IS DELETED!52",
-                              u"DELETE|Are you sure you want to delete " + src +
-                                  u"? YOU WILL NOT BE ABLE TO RETRIEVE IT AFTER IT IS DELETED!52",
-                              u"|Invalid what-to-cmdDo index!0"}));
+    EXPECT_EQ(prompts.messages.back().text + ToU16(std::to_string(prompts.messages.back().style)),
+              u"Invalid what-to-cmdDo index!0");
 }
 
 // Each failing step under each answer: Abort leaves, Retry runs the step

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
+#include <iterator>
 
 #include "common/Text.h"
 #include "fakes/FakeLauncher.h"
@@ -38,9 +38,7 @@ const std::u16string kOddName = u"\u0416\u4e2d \u00e9.txt";  // not in any one A
 
 std::string Bytes(const std::u16string& path) {
     std::ifstream in(fs::path(path), std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return in ? s.str() : "<missing>";
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
 }
 bool Exists(const std::u16string& path) { return GetFileAttributesW(win::W(path)) != INVALID_FILE_ATTRIBUTES; }
 // The entries of a list box (LB_ messages) or a combo box (CB_ ones).
@@ -60,6 +58,8 @@ size_t IndexOf(const Strings& lines, const std::u16string& text) {
     EXPECT_NE(it, lines.end()) << ToUtf8(text);
     return static_cast<size_t>(it - lines.begin());
 }
+
+void CloseChangeWatch(HANDLE h) { FindCloseChangeNotification(h); }
 
 // Runs `once` at the first turn of events, then the real pump.
 struct OncePump : EventPump {
@@ -87,16 +87,11 @@ struct FileTree : ::testing::Test {
     void SetUp() override {
         TearDown();
         for (const char16_t* d : {u"empty", u"many"}) fs::create_directories(fs::path(root + u"\\" + d));
-        Put(u"a.txt", "alpha");
-        Put(u"b c.txt", "bravo charlie");
-        Put(u"ro.txt", "read only", FILE_ATTRIBUTE_READONLY);
-        Put(u"hidden.txt", "h", FILE_ATTRIBUTE_HIDDEN);
-        Put(u"locked.txt", "held");
-        Put(u"sys\\inner.txt", "s");
-        Put(u"hid\\inner.txt", "h");
-        Put(u"sub\\s.txt", "s");
-        Put(u"sub\\deep\\d.txt", "d");
-        Put(u"dir one\\" + kOddName, "odd");
+        for (const auto& [name, bytes, a] : std::vector<std::tuple<std::u16string, std::string, DWORD>>{
+                 {u"a.txt", "alpha", 0}, {u"b c.txt", "bravo charlie", 0}, {u"ro.txt", "read only", FILE_ATTRIBUTE_READONLY},
+                 {u"hidden.txt", "h", FILE_ATTRIBUTE_HIDDEN}, {u"locked.txt", "held", 0}, {u"sys\\in.txt", "s", 0},
+                 {u"hid\\in.txt", "h", 0}, {u"sub\\s.txt", "s", 0}, {u"sub\\deep\\d.txt", "d", 0}, {u"dir one\\" + kOddName, "odd", 0}})
+            Put(name, bytes, a ? a : FILE_ATTRIBUTE_NORMAL);
         SetFileAttributesW(win::W(root + u"\\sys"), FILE_ATTRIBUTE_SYSTEM);
         SetFileAttributesW(win::W(root + u"\\hid"), FILE_ATTRIBUTE_HIDDEN);
     }
@@ -155,21 +150,7 @@ TEST_F(FilesInFolderWindow, ListsARealTreeDepthFirstWithoutHiddenOrSystemEntries
                 lines == (Strings{u"a.txt", u"b c.txt", u"locked.txt", u"ro.txt", u"sub\\s.txt", u"sub\\deep\\d.txt",
                                   u"dir one\\" + kOddName}))
         << "a folder's own files, then each subfolder's whole listing";
-    EXPECT_TRUE(List(root + u"\\nowhere\\").empty());
     EXPECT_TRUE(prompts.messages.empty());
-
-    // The list draws its lines from the window's store: a chosen line on the highlight.
-    win::WindowDC screen(nullptr);
-    win::UniqueDC memory(CreateCompatibleDC(screen.get()));
-    win::UniqueGdi bitmap(CreateCompatibleBitmap(screen.get(), 400, 20));
-    win::Selected chosen(memory.get(), bitmap.get());
-    List(root + u"\\sub\\");
-    DRAWITEMSTRUCT item{ODT_LISTBOX, IDC_FF_LSTFILES, 0, ODA_DRAWENTIRE, ODS_SELECTED, Ctl(IDC_FF_LSTFILES),
-                        memory.get(), {0, 0, 400, 20}, 0};
-    SendMessageW(dlg, WM_DRAWITEM, IDC_FF_LSTFILES, reinterpret_cast<LPARAM>(&item));
-    int text = 0;
-    for (int x = 0; x < 200; ++x) text += GetPixel(memory.get(), x, 10) == GetSysColor(COLOR_HIGHLIGHTTEXT);
-    EXPECT_TRUE(GetPixel(memory.get(), 399, 0) == GetSysColor(COLOR_HIGHLIGHT) && text > 0);
 
     // Without the backslash the folder's own name fails its attribute query.
     prompts.answers = {answer::Abort};
@@ -285,12 +266,18 @@ TEST_F(Explorer, ActionsWorkOnRealFilesAndAFailedCopyNeverCostsTheSource) {
     Act(action::Move, u"a.txt");  // into a missing folder, answered Ignore
     EXPECT_EQ(Bytes(r + u"copy.txt") + "|" + Bytes(r + u"a.txt"), "alpha|alpha") << "the source is whole";
     EXPECT_EQ(Reports(), 3);
+    EXPECT_EQ(prompts.inputBoxes[0].title + u"|" + prompts.inputBoxes[0].prompt,
+              u"Copy to?|Please enter a path and filename to copy " + r + u"a.txt to:");
+    EXPECT_EQ(prompts.inputBoxes[3].title + u"|" + prompts.inputBoxes[3].prompt,
+              u"Move to?|Please enter a path and filename to move " + r + u"a.txt to:");
     Act(action::Move, u"b c.txt");
     EXPECT_EQ(Bytes(r + u"b c.txt") + "|" + Bytes(r + u"sub\\moved.txt"), "<missing>|bravo charlie");
     EXPECT_EQ(Entries(Ctl(IDC_HD_FILFILES)).size(), 4u) << "nothing is refreshed after an action";
     Type(IDC_HD_TXTFILTER, u"*");  // refilled
     Act(action::Rename, u"copy.txt");
     EXPECT_EQ(Bytes(r + u"copy.txt") + "|" + Bytes(r + u"renamed.txt"), "<missing>|alpha");
+    EXPECT_EQ(prompts.inputBoxes[5].title + u"|" + prompts.inputBoxes[5].prompt,
+              u"Filename|Please type in the new FILENAME for copy.txt:");
     Act(action::Copy, u"a.txt");  // onto a read-only file
     EXPECT_EQ(Bytes(r + u"ro.txt"), "read only");
     EXPECT_NE(prompts.messages.back().text.find(u"(70)"), std::u16string::npos);
@@ -300,6 +287,9 @@ TEST_F(Explorer, ActionsWorkOnRealFilesAndAFailedCopyNeverCostsTheSource) {
     prompts.answers = {answer::No, answer::Yes, answer::Yes, answer::Retry, answer::Ignore};
     Act(action::Delete, u"a.txt");
     EXPECT_TRUE(Exists(r + u"a.txt"));
+    EXPECT_EQ(prompts.messages.back().title + u"|" + prompts.messages.back().text + ToU16(std::to_string(prompts.messages.back().style)),
+              u"DELETE|Are you sure you want to delete " + r +
+                  u"a.txt? YOU WILL NOT BE ABLE TO RETRIEVE IT AFTER IT IS DELETED!52");
     Act(action::Delete, u"a.txt");
     Act(action::Delete, u"locked.txt");
     EXPECT_TRUE(!Exists(r + u"a.txt") && Exists(r + u"locked.txt"));
@@ -313,13 +303,18 @@ TEST_F(Explorer, ActionsWorkOnRealFilesAndAFailedCopyNeverCostsTheSource) {
 }
 
 TEST_F(Explorer, ShellToItStartsARealProgramFromAFolderWithBlanks) {
-    const std::u16string target = root + u"\\dir one\\child.exe";
-    ASSERT_TRUE(CopyFileW((fs::path(win::ExePath()).parent_path() / L"files_child.exe").c_str(), win::W(target), FALSE));
+    Put(u"dir one\\run me.bat", "@echo ran> \"%~dp0ran.txt\"\r\n");
     win::Win32Launcher real;
     Open(real, root + u"\\dir one");
-    Act(action::Shell, u"child.exe");
-    for (int i = 0; i < 500 && !Exists(target + u".ran"); ++i) MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    EXPECT_TRUE(Exists(target + u".ran"));
+    // Waits on changes in the folder, for ten seconds at most.
+    win::Unique<HANDLE, CloseChangeWatch, -1> watch(
+        FindFirstChangeNotificationW(win::W(root + u"\\dir one"), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME));
+    Act(action::Shell, u"run me.bat");
+    for (int i = 0; i < 100 && !Exists(root + u"\\dir one\\ran.txt"); ++i) {
+        WaitForSingleObject(watch.get(), 100);
+        FindNextChangeNotification(watch.get());
+    }
+    EXPECT_TRUE(Exists(root + u"\\dir one\\ran.txt"));
     // A file that is no program fails and is reported.
     prompts.answers = {answer::Abort};
     Act(action::Shell, kOddName);
@@ -336,34 +331,24 @@ struct HideShowWindow : ::testing::Test {
     HWND dlg = nullptr;
     std::vector<HWND> mine;
 
-    void Make(const wchar_t* title, bool visible) {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = PlainWindowProc;
-        wc.lpszClassName = L"WfHideShowTest";
-        RegisterClassW(&wc);  // fails harmlessly once registered
-        mine.push_back(CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0,
-                                       100, 80, nullptr, nullptr, nullptr, nullptr));
-    }
     void TearDown() override {
         forms.UnloadAll();
         for (HWND h : mine) DestroyWindow(h);
     }
     HWND List(int id) const { return GetDlgItem(dlg, id); }
-    // This test's windows in a list, as "title=index", the tool itself as "title=self".
-    Strings Mine(int id) {
-        Strings out;
+    // This test's windows in a list as "title=index" (the tool itself "=self"), the chosen one marked "*".
+    std::u16string Mine(int id) {
+        std::u16string out;
         const Strings lines = Entries(List(id));
+        const LRESULT chosen = SendMessageW(List(id), LB_GETCURSEL, 0, 0);
         for (size_t i = 0; i < lines.size(); ++i) {
             const auto h = reinterpret_cast<HWND>(SendMessageW(List(id), LB_GETITEMDATA, i, 0));
             const auto at = std::find(mine.begin(), mine.end(), h);
-            if (at != mine.end()) out.push_back(lines[i] + u"=" + ToU16(std::to_string(at - mine.begin())));
-            if (h == dlg) out.push_back(lines[i] + u"=self");
+            if (at != mine.end() || h == dlg)
+                out += (chosen == static_cast<LRESULT>(i) ? u"*" : u"") + lines[i] + u"=" +
+                       (h == dlg ? u"self" : ToU16(std::to_string(at - mine.begin()))) + u";";
         }
         return out;
-    }
-    std::u16string Selected(int id) {
-        const LRESULT i = SendMessageW(List(id), LB_GETCURSEL, 0, 0);
-        return i < 0 ? u"<none>" : Entries(List(id)).at(static_cast<size_t>(i));
     }
     void Select(int id, const std::u16string& text) {
         SendMessageW(List(id), LB_SETCURSEL, IndexOf(Entries(List(id)), text), 0);
@@ -372,41 +357,42 @@ struct HideShowWindow : ::testing::Test {
 };
 
 TEST_F(HideShowWindow, ListsTheTestsWindowsAndHidesAndShowsThemThroughTheirHandles) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PlainWindowProc;
+    wc.lpszClassName = L"WfHideShowTest";
+    RegisterClassW(&wc);
     for (auto [title, visible] : {std::pair{L"wf b same", true}, {L"wf A visible", true}, {L"wf c hidden", false},
                                   {L"wf b same", true}, {L"   ", true}, {L"", true}, {L"wf d doomed", true}})
-        Make(title, visible);
+        mine.push_back(CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0,
+                                       0, 100, 80, nullptr, nullptr, nullptr, nullptr));
     dlg = forms.Open<frmHideShowWindow>("frmHideShowWindow", windows).hwnd();
-    // At load the tool itself was still hidden; sorted without regard to case,
-    // the newer of two same titles first (Z-order); blanks only is an empty entry.
-    EXPECT_EQ(Mine(IDC_HS_LSTVISIBLEWINDOWS),
-              (Strings{u"=4", u"wf A visible=1", u"wf b same=3", u"wf b same=0", u"wf d doomed=6"}));
-    EXPECT_EQ(Mine(IDC_HS_LSTHIDDENWINDOWS), (Strings{u"wf c hidden=2", u"Window Hide and Show=self"}));
-    EXPECT_TRUE(SendMessageW(List(IDC_HS_LSTVISIBLEWINDOWS), LB_GETCURSEL, 0, 0) == 0 &&
-                SendMessageW(List(IDC_HS_LSTHIDDENWINDOWS), LB_GETCURSEL, 0, 0) == 0);
+    // At load the tool itself was still hidden; sorted without regard to case, the newer of two same
+    // titles first (Z-order); blanks only is an empty entry; the first entry of each list chosen.
+    EXPECT_EQ(Mine(IDC_HS_LSTVISIBLEWINDOWS), u"*=4;wf A visible=1;wf b same=3;wf b same=0;wf d doomed=6;");
+    EXPECT_EQ(Mine(IDC_HS_LSTHIDDENWINDOWS), u"wf c hidden=2;Window Hide and Show=self;");
+    EXPECT_EQ(SendMessageW(List(IDC_HS_LSTHIDDENWINDOWS), LB_GETCURSEL, 0, 0), 0) << "Wine's own hidden windows come first";
 
     // The refresh keeps the selection by title and drops a destroyed window.
     Select(IDC_HS_LSTVISIBLEWINDOWS, u"wf d doomed");
     Select(IDC_HS_LSTHIDDENWINDOWS, u"wf c hidden");
     DestroyWindow(mine[6]);
     SendMessageW(dlg, WM_TIMER, IDT_HS_LBLUPDATE, 0);
-    EXPECT_EQ(Mine(IDC_HS_LSTVISIBLEWINDOWS).back(), u"Window Hide and Show=self");
-    EXPECT_EQ(Selected(IDC_HS_LSTVISIBLEWINDOWS) + u"|" + Selected(IDC_HS_LSTHIDDENWINDOWS), u"<none>|wf c hidden");
+    EXPECT_EQ(Mine(IDC_HS_LSTVISIBLEWINDOWS), u"=4;wf A visible=1;wf b same=3;wf b same=0;Window Hide and Show=self;");
+    EXPECT_EQ(Mine(IDC_HS_LSTHIDDENWINDOWS), u"*wf c hidden=2;");
 
     // Hide and Show move the real window and choose its title in the other list.
     Select(IDC_HS_LSTVISIBLEWINDOWS, u"wf A visible");
     Press(IDC_HS_CMDHIDE);
     EXPECT_FALSE(IsWindowVisible(mine[1]));
-    EXPECT_EQ(Selected(IDC_HS_LSTHIDDENWINDOWS), u"wf A visible");
-    Select(IDC_HS_LSTHIDDENWINDOWS, u"wf c hidden");
+    EXPECT_EQ(Mine(IDC_HS_LSTHIDDENWINDOWS), u"*wf A visible=1;wf c hidden=2;");
     Press(IDC_HS_CMDSHOW);
-    EXPECT_TRUE(IsWindowVisible(mine[2]));
-    EXPECT_EQ(Selected(IDC_HS_LSTVISIBLEWINDOWS), u"wf c hidden");
+    EXPECT_TRUE(IsWindowVisible(mine[1]));
+    EXPECT_EQ(Mine(IDC_HS_LSTVISIBLEWINDOWS).substr(0, 19), u"=4;*wf A visible=1;");
     // The five-second refresh is set: only a timer that exists can be killed.
     EXPECT_TRUE(KillTimer(dlg, IDT_HS_LBLUPDATE));
     // No selection: no window is touched, nothing ends.
-    SendMessageW(List(IDC_HS_LSTHIDDENWINDOWS), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     Press(IDC_HS_CMDSHOW);
-    EXPECT_TRUE(!IsWindowVisible(mine[1]) && IsWindow(dlg));
+    EXPECT_TRUE(IsWindowVisible(mine[2]) == FALSE && IsWindow(dlg));
 }
 
 }  // namespace
