@@ -1,7 +1,7 @@
 #pragma once
 // In-memory stand-ins for the file tools' platform: a tree of folders and
-// files for the directory search and the explorer's lists, file copy and
-// delete that record what they did, and a desktop of top-level windows.
+// files for the directory search, file copy and delete that record what
+// they did, and a desktop of top-level windows.
 #include <algorithm>
 #include <map>
 #include <string>
@@ -10,14 +10,13 @@
 #include "common/Errors.h"
 #include "platform/DirectorySearch.h"
 #include "platform/FileOperations.h"
-#include "platform/FolderLists.h"
 #include "platform/WindowList.h"
 #include "tools/files/CaseFold.h"
 
 namespace wf::test {
 
 // Paths are "x:\a\b"; lookups ignore case, names keep the case they were made with.
-class FakeTree : public DirectorySearch, public FolderLists {
+class FakeTree : public DirectorySearch {
 public:
     struct Node {
         std::u16string name;
@@ -25,9 +24,7 @@ public:
         std::vector<std::u16string> children;  // full paths, in the order made
     };
     std::map<std::u16string, int> attributeFailures;  // path -> how many queries fail
-    std::vector<std::u16string> unreadable;           // folders that cannot be read (no medium)
     std::vector<std::u16string> queried;              // every attribute query
-    std::vector<DriveEntry> drives{{u'c', u"SYSTEM"}, {u'z', u""}};
 
     // Adds a file or folder ("x:\a\" with the backslash is a folder), and its parents.
     void Add(const std::u16string& path, uint32_t attributes = 0) {
@@ -70,26 +67,6 @@ public:
         throw MakeError(err::FileNotFound);
     }
 
-    std::vector<DriveEntry> Drives() override { return drives; }
-    std::u16string FullFolderPath(std::u16string_view folder) override {
-        std::u16string p(folder);
-        if (p.size() == 2) p += u'\\';  // a drive's current folder is its root here
-        if (p.size() > 3 && p.back() == u'\\') p.pop_back();
-        if (std::find(unreadable.begin(), unreadable.end(), p) != unreadable.end()) throw CommandError(71, u"Disk not ready");
-        const Node* n = Find(p);
-        if (!n || !(n->attributes & attr::Directory)) throw MakeError(err::PathNotFound);
-        return p;
-    }
-    FolderContents Read(std::u16string_view folder) override {
-        FolderContents c;
-        for (const auto& child : Find(std::u16string(folder))->children) {
-            const Node& n = *Find(child);
-            if (!(n.attributes & (attr::Hidden | attr::System)))
-                (n.attributes & attr::Directory ? c.folders : c.files).push_back(n.name);
-        }
-        return c;
-    }
-
 private:
     static std::u16string Key(std::u16string s) {
         if (s.size() == 3 && s.back() == u'\\') s.pop_back();  // a root is its drive
@@ -129,14 +106,10 @@ private:
 // Top-level windows, first is topmost; records the queries that the listing rules order.
 class FakeWindowList : public WindowList {
 public:
-    struct Window {
-        WindowHandle handle;
-        std::u16string title;
-        bool visible;
-    };
+    struct Window { WindowHandle handle; std::u16string title; bool visible; };
     static constexpr WindowHandle kDesktop = 0x10;
     std::vector<Window> windows;
-    std::vector<std::string> calls;
+    std::string calls;  // l: title length, t: title, v: visible, 0/1: shown with that command
 
     WindowHandle Desktop() override { return kDesktop; }
     WindowHandle Related(WindowHandle h, int command) override {
@@ -145,15 +118,13 @@ public:
             if (windows[i].handle == h && command == gw::Next) return windows[i + 1].handle;
         return 0;
     }
-    bool Visible(WindowHandle h) override { return calls.push_back("visible"), Find(h) && Find(h)->visible; }
-    int TitleLength(WindowHandle h) override {
-        return calls.push_back("length"), Find(h) ? static_cast<int>(Find(h)->title.size()) : 0;
-    }
-    std::u16string Title(WindowHandle h, int length) override {
-        return calls.push_back("title"), Find(h) ? Find(h)->title.substr(0, static_cast<size_t>(length)) : u"";
+    bool Visible(WindowHandle h) override { return calls += 'v', Find(h) && Find(h)->visible; }
+    int TitleLength(WindowHandle h) override { return calls += 'l', Find(h) ? static_cast<int>(Find(h)->title.size()) : 0; }
+    std::u16string Title(WindowHandle h, int n) override {
+        return calls += 't', Find(h) ? Find(h)->title.substr(0, static_cast<size_t>(n)) : u"";
     }
     void Show(WindowHandle h, int command) override {
-        calls.push_back("show " + std::to_string(command));
+        calls += static_cast<char>('0' + command);
         if (Window* w = Find(h)) w->visible = command != 0;
     }
     Window* Find(WindowHandle h) {

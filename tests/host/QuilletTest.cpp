@@ -1,5 +1,5 @@
-// The hard drive explorer's logic: path label rules, patterns, the coupled
-// lists and the six actions under the error report's answers.
+// The hard drive explorer's logic: path label rules, patterns and the six
+// actions under the error report's answers.
 #include <gtest/gtest.h>
 
 #include "common/Text.h"
@@ -28,34 +28,6 @@ TEST(QuilletPaths, LabelTagDriveNamesAndPatterns) {
         {u"a?c.*", u"ac.d", false},    {u"readme.*", u"readme", true}, {u"*a*b", u"xaxxb", true}};
     for (const auto& [pattern, name, match] : patterns)
         EXPECT_EQ(FilePattern(pattern).Matches(name), match) << ToUtf8(pattern) << " " << ToUtf8(name);
-}
-
-TEST(QuilletListsTest, CoupledListsAndChangesThatFailLeaveEverythingAsItWas) {
-    test::FakeTree tree;
-    for (const char16_t* p : {u"c:\\Wf\\wf.exe", u"c:\\Wf\\Help.chm", u"c:\\Wf\\zeta\\", u"c:\\Wf\\Alpha\\", u"c:\\boot.ini",
-                              u"z:\\tmp\\"})
-        tree.Add(p);
-    tree.Add(u"c:\\Wf\\secret.txt", attr::Hidden);
-    QuilletLists lists(tree);
-    lists.Load(u"c:\\Wf");
-    Strings lines;
-    for (const auto& l : lists.FolderLines()) lines.push_back(ToU16(std::to_string(l.level)) + u" " + l.text);
-    EXPECT_EQ(lines, (Strings{u"0 c:\\", u"1 Wf", u"2 Alpha", u"2 zeta"}));
-    EXPECT_EQ(lists.FolderLines()[2].path + u"|" + lists.Caption(), u"c:\\Wf\\Alpha|c:\\Wf");
-    EXPECT_EQ(lists.Files(), (Strings{u"Help.chm", u"wf.exe"}));
-    lists.ClickFile(0);
-
-    tree.unreadable.push_back(u"z:\\");
-    EXPECT_THROW(lists.ChangeDrive(u'z'), CommandError);
-    EXPECT_THROW(lists.ChangeFolder(u"c:\\nowhere"), CommandError);
-    EXPECT_EQ(lists.Folder() + u"|" + lists.Caption(), u"c:\\Wf|c:\\Wf\\Help.chm");
-    EXPECT_EQ(lists.SelectedFile(), 0u);
-    EXPECT_EQ(lists.DriveIndex(), 0u);
-
-    tree.unreadable.clear();
-    lists.ChangeDrive(u'z');
-    EXPECT_EQ(lists.Caption() + u"|" + lists.Folder(), u"z:|z:\\");
-    EXPECT_EQ(lists.DriveIndex(), 1u);
 }
 
 struct QuilletActions : ::testing::Test {

@@ -8,27 +8,17 @@
 namespace wf {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 TEST(WinList, IsListedWindowTestsTitleThenHiddenThenVisibleAndStopsAtTheFirstFailure) {
     test::FakeWindowList desk;
     desk.windows = {{1, u"", true}, {2, u" ", false}, {3, u"T", true}};
     modWinList list(desk);
-    struct Case {
-        WindowHandle h;
-        bool titled, hidden, visible, listed;
-        Calls calls;
-    };
-    for (const Case& c : std::vector<Case>{
-             {1, true, true, true, false, {"length"}},
-             {1, false, false, true, true, {"length", "visible"}},
-             {2, true, false, true, false, {"length", "title", "visible"}},
-             {2, true, true, false, true, {"length", "title", "visible"}},
-             {3, true, true, false, false, {"length", "title", "visible"}},
-             {3, true, false, true, true, {"length", "title", "visible"}}}) {
+    // handle, TitledOnly, IncludeHidden, IncludeVisible, listed, the queries made
+    for (const auto& [h, titled, hidden, visible, listed, calls] : std::vector<std::tuple<WindowHandle, bool, bool, bool, bool, std::string>>{
+             {1, true, true, true, false, "l"}, {1, false, false, true, true, "lv"}, {2, true, false, true, false, "ltv"},
+             {2, true, true, false, true, "ltv"}, {3, true, true, false, false, "ltv"}, {3, true, false, true, true, "ltv"}}) {
         desk.calls.clear();
-        EXPECT_EQ(list.IsListedWindow(c.h, c.titled, c.hidden, c.visible), c.listed) << c.h;
-        EXPECT_EQ(desk.calls, c.calls) << c.h;
+        EXPECT_EQ(list.IsListedWindow(h, titled, hidden, visible), listed) << h;
+        EXPECT_EQ(desk.calls, calls) << h;
     }
 }
 
@@ -94,7 +84,7 @@ TEST(HideShow, TheRefreshKeepsEachSelectionByExactTitleAndHideOrShowNeedAnEntry)
     lists.cmdShow_Click();  // nothing chosen in the hidden list
     hidden.Select(1);
     lists.cmdShow_Click();
-    EXPECT_EQ(std::count(desk.calls.begin(), desk.calls.end(), "show 1"), 1);
+    EXPECT_EQ(std::count(desk.calls.begin(), desk.calls.end(), '1'), 1) << "one window shown";
     EXPECT_TRUE(desk.Find(14)->visible);
     EXPECT_EQ(visible.Shown(), u"*Alpha;Alpha;alpha;Alpha;") << "the first entry of the title; same titles in Z-order";
 }

@@ -180,10 +180,22 @@ TEST_F(FilesInFolderWindow, ASecondOkRestartsTheListingAndClosingEndsIt) {
 
 // ---- Hard drive explorer ----
 
+// The real drives and one more, q:, with no medium.
+struct WithEmptyDrive : win::Win32FolderLists {
+    std::vector<DriveEntry> Drives() override {
+        auto drives = Win32FolderLists::Drives();
+        return drives.push_back({u'q', u""}), drives;
+    }
+    std::u16string FullFolderPath(std::u16string_view f) override {
+        if (f.substr(0, 2) == u"q:") throw CommandError(71, u"Disk not ready");
+        return Win32FolderLists::FullFolderPath(f);
+    }
+};
+
 struct Explorer : FileTree {
     test::FakeLauncher launcher;
     win::Win32FileOperations files;
-    win::Win32FolderLists folders;
+    WithEmptyDrive folders;
     frmHardDriveExplorer* form = nullptr;
 
     void Open(Launcher& l, const std::u16string& folder) {
@@ -233,7 +245,11 @@ TEST_F(Explorer, OpensOnItsFolderWithTheListsCoupledAndTheFilterLive) {
     EXPECT_EQ(Entries(Ctl(IDC_HD_FILFILES)), Strings{u"s.txt"});
     EXPECT_EQ(Entries(Ctl(IDC_HD_DIRFILES)).back(), u"deep");
 
-    // Another drive: its current folder, the drive's name in the label.
+    // Another drive: its current folder, the drive's name in the label; one without medium changes nothing.
+    SendMessageW(Ctl(IDC_HD_DRVFILES), CB_SETCURSEL, IndexOf(drives, u"q:"), 0);
+    prompts.answers = {answer::Ok};
+    Notify(IDC_HD_DRVFILES, CBN_SELCHANGE);
+    EXPECT_EQ(Path() + test::WindowText(Ctl(IDC_HD_DRVFILES)), root + u"\\sub" + drives.front());
     SendMessageW(Ctl(IDC_HD_DRVFILES), CB_SETCURSEL, static_cast<WPARAM>(z - drives.begin()), 0);
     Notify(IDC_HD_DRVFILES, CBN_SELCHANGE);
     EXPECT_EQ(Path(), *z);
@@ -245,8 +261,9 @@ TEST_F(Explorer, OpensOnItsFolderWithTheListsCoupledAndTheFilterLive) {
     DoubleClickBackground(u"");
     DoubleClickBackground(root + u"\\nowhere");
     EXPECT_EQ(Path(), *z);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, u"Cannot open " + root + u"\\nowhere:\r\nPath not found");
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[0].text, u"Cannot open q::\r\nDisk not ready");
+    EXPECT_EQ(prompts.messages[1].text, u"Cannot open " + root + u"\\nowhere:\r\nPath not found");
     DoubleClickBackground(root + u"\\dir one\\");
     EXPECT_EQ(Path(), root + u"\\dir one");
     EXPECT_EQ(Entries(Ctl(IDC_HD_FILFILES)), Strings{kOddName});
