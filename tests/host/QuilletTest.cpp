@@ -40,22 +40,6 @@ struct QuilletActions : ::testing::Test {
     void Do(int16_t index, std::optional<ActionTarget> t) { DoQuilletAction(index, t, u"explorer.exe", services); }
 };
 
-TEST_F(QuilletActions, EachActionDoesItsStepsOnTheLabelPath) {
-    for (int16_t a = 0; a <= 6; ++a) Do(a, std::nullopt);  // no selection: nothing (a box would throw in the fake)
-    prompts.inputs = {u"D:\\c.txt", u"n.txt", u"E:\\m.txt"};
-    prompts.answers = {answer::Yes, answer::Ok};
-    for (int16_t a : {action::Shell, action::OpenWith, action::Copy, action::Rename, action::Move, action::Delete, int16_t{6}})
-        Do(a, target);
-    EXPECT_EQ(launcher.attempts[0].commandLine + u"|" + launcher.attempts[1].commandLine,
-              u"C:\\My Files\\a b.txt|explorer.exe C:\\My Files\\a b.txt");
-    EXPECT_EQ(launcher.attempts[1].windowStyle, sw::ShowNormal);
-    const std::u16string src = u"C:\\My Files\\a b.txt";
-    EXPECT_EQ(files.done, (Strings{u"copy " + src + u" > D:\\c.txt", u"copy " + src + u" > C:\\My Files\\n.txt",
-                                   u"delete " + src, u"copy " + src + u" > E:\\m.txt", u"delete " + src, u"delete " + src}));
-    EXPECT_EQ(prompts.messages.back().text + ToU16(std::to_string(prompts.messages.back().style)),
-              u"Invalid what-to-cmdDo index!0");
-}
-
 // Each failing step under each answer: Abort leaves, Retry runs the step
 // again, Ignore goes on after it; Move and Rename never delete after a copy
 // that did not succeed.
@@ -80,6 +64,10 @@ TEST_F(QuilletActions, FailedStepsFollowTheAnswerAndNeverLoseTheOnlyCopy) {
         {action::Shell, 0, 0, 1, {answer::Ignore}, 0, 0, 0},
         {action::OpenWith, 0, 0, 1, {answer::Retry}, 0, 0, 1},
     };
+    for (int16_t a = 0; a <= 6; ++a) Do(a, std::nullopt);  // no selection: nothing (a box would throw in the fake)
+    prompts.answers = {answer::Ok};
+    Do(6, target);
+    EXPECT_EQ(prompts.messages.at(0).text + ToU16(std::to_string(prompts.messages[0].style)), u"Invalid what-to-cmdDo index!0");
     for (size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
         prompts = {};
@@ -98,6 +86,10 @@ TEST_F(QuilletActions, FailedStepsFollowTheAnswerAndNeverLoseTheOnlyCopy) {
         EXPECT_EQ(count(u"copy"), c.copies) << "case " << i;
         EXPECT_EQ(count(u"delete"), c.deletes) << "case " << i;
         EXPECT_EQ(launcher.attempts.size() - static_cast<size_t>(c.startFailures), c.starts) << "case " << i;
+        const std::u16string to = (c.action == action::Rename ? target.tag : u"") + u"X:\\to.txt";
+        EXPECT_EQ(c.copies ? files.done.at(0) : u"", c.copies ? u"copy " + target.path + u" > " + to : u"") << "case " << i;
+        for (const auto& start : launcher.attempts)
+            EXPECT_EQ(start.commandLine, (c.action == action::Shell ? u"" : u"explorer.exe ") + target.path);
         EXPECT_TRUE(prompts.answers.empty()) << "case " << i << ": every answer was asked for";
         const auto reports = std::count_if(prompts.messages.begin(), prompts.messages.end(),
                                            [](const auto& m) { return m.title == u"Quillet error" && m.style == 50; });
