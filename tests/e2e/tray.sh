@@ -59,7 +59,11 @@ close_tool alt+F4
 open_from_menu "Hard Drive Explorer \(Formally 'Quillet'\)" explorer t h
 close_tool alt+F4
 open_from_menu "Get all files in folder" filesinfolder t f
-key_in "$WF_TOOL" Return  # lists c:\ (Enter is OK); the list draws its own lines
+# Enter is OK: lists c:\ into the list, which draws its own lines; the window's look changes.
+before=$(import -window "$WF_TOOL" -format %k info: 2>/dev/null)
+key_in "$WF_TOOL" Return
+wait_for 20 sh -c "[ \"\$(import -window $WF_TOOL -format %k info: 2>/dev/null)\" != '$before' ]" \
+    || fail "Files in Folder showed no lines"
 screenshot "$out/filesinfolder-listed.png"
 close_tool
 open_from_menu "Window Hide and Show" winhideshow t w
