@@ -14,6 +14,7 @@
 #include "asciipic/Win32PageServices.h"
 #include "platform/win32/DibPicture.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AsciiTestFakes.h"
 #include "asciipic/PageOutput.h"
 #include "common/Errors.h"
 
@@ -12,12 +13,16 @@ namespace wf {
 namespace {
 
 // A file that takes at most `chunk` bytes per call; at call `failAtCall` (1-based) it fails, at
-// `stallAtCall` it takes nothing.
+// `stallAtCall` it takes nothing. Once it holds `fullAt` bytes it fails `fullFor` more calls, as
+// a disk that fills up and is then given room; `failClose` fails the closing.
 struct FileLog {
     std::string data = "";
     std::vector<size_t> calls = {};  // sizes offered
     int failAtCall = 0, stallAtCall = 0;
     size_t chunk = SIZE_MAX;
+    size_t fullAt = SIZE_MAX;
+    int fullFor = 0;
+    bool failClose = false;
     bool closed = false;
 };
 
@@ -29,9 +34,15 @@ struct ScriptedFile : ByteFile {
         log.calls.push_back(bytes.size());
         const int call = static_cast<int>(log.calls.size());
         if (call == log.failAtCall) throw CommandError(err::DiskFull, u"Disk full");
-        const size_t n = call == log.stallAtCall ? 0 : std::min(bytes.size(), log.chunk);
+        if (log.data.size() >= log.fullAt && log.fullFor > 0 && log.fullFor--)
+            throw CommandError(err::DiskFull, u"Disk full");
+        size_t n = call == log.stallAtCall ? 0 : std::min(bytes.size(), log.chunk);
+        if (log.data.size() < log.fullAt) n = std::min(n, log.fullAt - log.data.size());
         log.data.append(bytes.substr(0, n));
         return n;
+    }
+    void Close() override {
+        if (log.failClose) throw CommandError(err::PathFileAccess, u"Path/File access error");
     }
 };
 
@@ -81,6 +92,84 @@ TEST(BufferedTextSink, CloseReportsFailuresAndDestructionStillClosesTheFile) {
     }  // the error path's closing: tries once more, silently
     EXPECT_TRUE(log.closed);
     EXPECT_EQ(log.data, "page");
+}
+
+// The generator over the real buffered sink, on a file that fills up at a
+// given byte: every failure surfaces where it happens, whatever the page size
+// against the buffer, and Retry writes each byte exactly once.
+TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsideIt) {
+    struct Files : OutputFiles {
+        FileLog log;
+        std::unique_ptr<TextSink> CreateForOutput(std::u16string_view) override {
+            return std::make_unique<BufferedTextSink>(std::make_unique<ScriptedFile>(log), 4096);
+        }
+    };
+    struct Run {
+        test::FakeGeneratorView view;
+        Files files;
+        test::FakeClock clock;
+        test::FakePump pump;
+        test::FakePrompts prompts;
+        MemoryRaster raster;
+        AsciiPictureWriter writer{view, raster, files, clock, pump, prompts};
+        Run(int32_t width, FileLog log, std::deque<int> answers) : raster(width, 40) {
+            for (int32_t x = 0; x < width; x += 2) raster.Set(x, 7, 0xFFFFFF);  // colour elements on one row
+            files.log = log;
+            prompts.answers = std::move(answers);
+            view.chars = u"ab";
+            writer.cmdGenerate_Click();
+        }
+    };
+    const auto page = [](int32_t width) { return Run(width, {}, {}).files.log.data; };
+    const std::string small = page(20), large = page(400);  // under and over the 4096-byte buffer
+    ASSERT_LT(small.size(), 4096u);
+    ASSERT_GT(large.size(), 3 * 4096u);
+    const size_t head = small.find("<BR>\r\n") + 6, bodyEnd = small.rfind("<BR>\r\n</CENTER>");
+    const std::u16string report = u"An error occured while executing this command:\r\n\r\nDisk full (61)";
+    const std::u16string task = u"An error has occured while performing the task.\r\nDisk full";
+    enum Page { Whole, Cut, Holed, HeadOnly };
+    const struct Case {
+        const char* name;
+        int32_t width;
+        FileLog log;
+        std::deque<int> answers;
+        std::u16string message;
+        Page page;
+    } cases[] = {
+        {"head", 20, {.fullAt = 100, .fullFor = 1}, {answer::Ok}, task, HeadOnly},
+        {"small, retry", 20, {.fullAt = head + 50, .fullFor = 2}, {answer::Retry, answer::Retry}, report, Whole},
+        {"small, abort", 20, {.fullAt = head + 50, .fullFor = 1}, {answer::Abort}, report, Holed},
+        {"small, ignore", 20, {.fullAt = head + 50, .fullFor = 1}, {answer::Ignore}, report, Holed},
+        {"large, retry", 400, {.fullAt = 9000, .fullFor = 1}, {answer::Retry}, report, Whole},
+        {"large, last bytes", 400, {.fullAt = large.size() - 300, .fullFor = 1}, {answer::Retry}, report, Whole},
+        {"large, ignore", 400, {.fullAt = 9000, .fullFor = 1}, {answer::Ignore}, report, Holed},
+        {"closing lines", 20, {.fullAt = bodyEnd + 10, .fullFor = 2}, {answer::Ok}, task, Cut},
+        {"close", 20, {.failClose = true}, {answer::Ok}, u"An error has occured while performing the task.\r\n"
+                                                          u"Path/File access error", Whole},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Run r(c.width, c.log, c.answers);
+        const std::string& full = c.width == 20 ? small : large;
+        const std::string& got = r.files.log.data;
+        ASSERT_EQ(r.prompts.messages.size(), c.answers.size());
+        for (const auto& m : r.prompts.messages) EXPECT_EQ(m.text, c.message);
+        EXPECT_TRUE(r.prompts.answers.empty());
+        EXPECT_TRUE(r.files.log.closed);
+        EXPECT_TRUE(r.view.Idle());
+        // Nothing is ever written twice: what the file holds is the page with
+        // at most one stretch missing.
+        size_t prefix = 0, suffix = 0;
+        while (prefix < got.size() && prefix < full.size() && got[prefix] == full[prefix]) ++prefix;
+        while (suffix < got.size() - prefix && got[got.size() - 1 - suffix] == full[full.size() - 1 - suffix]) ++suffix;
+        EXPECT_EQ(prefix + suffix, got.size());
+        switch (c.page) {
+        case Whole: EXPECT_EQ(got, full); break;
+        case HeadOnly: EXPECT_LE(got.size(), head); break;
+        case Cut: EXPECT_LT(got.size(), full.size()); break;
+        case Holed: EXPECT_TRUE(got.size() < full.size() && got.ends_with("</HTML>\r\n" + full.substr(full.rfind("<!--- ASCII Picture created by Wrenfold on"))) ); break;
+        }
+    }
 }
 
 }  // namespace

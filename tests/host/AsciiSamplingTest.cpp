@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "asciipic/PictureRaster.h"
+#include "common/PictureRaster.h"
 #include "asciipic/Sampling.h"
 #include "asciipic/modColours.h"
 

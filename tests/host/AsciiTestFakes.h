@@ -67,6 +67,8 @@ struct FakeSink : TextSink {
             if (n == r.attempts) { n = 0; throw CommandError(err::DiskFull, u"Disk full"); }
         r.writes.emplace_back(bytes);
     }
+    void Flush() override {}
+    void Discard() override {}
     void Close() override { r.closed = true; }
 };
 

@@ -22,6 +22,8 @@
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32Prompts.h"
 #include "win/WinTestSupport.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/WinUtil.h"
 
 namespace wf {
 namespace {
@@ -69,13 +71,13 @@ TEST(AsciiPicture, DecodesEveryFormatOfTheFilterOverTheBackgroundGiven) {
 }
 
 TEST(AsciiPicture, WhatIsNoPictureFailsToLoadAndLeavesItEmpty) {
-    // FileExists is true only for a file that opens; no name is no picture, and no error.
+    // Only a file that opens is readable; no name is no picture, and no error.
     const std::pair<std::u16string, bool> cases[] = {{Fixture(u"notes.jpg"), true}, {Fixture(u"empty.bmp"), true},
         {Fixture(u"missing.gif"), false}, {ExeFolder(), false}, {Fixture(u"nowhere\\a.gif"), false}, {u"", false}};
     win::DibPicture picture;
     for (const auto& [path, exists] : cases) {
         SCOPED_TRACE(ToUtf8(path));
-        EXPECT_EQ(FileExists(path), exists);
+        EXPECT_EQ(win::FileReadable(path), exists);
         picture.Load(Fixture(u"s.bmp"), kBlack);
         ASSERT_EQ(picture.Width(), 5);
         bool failed = false;

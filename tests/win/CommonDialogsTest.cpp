@@ -14,6 +14,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmAboutIds.h"
 #include "win/WinTestSupport.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 namespace {

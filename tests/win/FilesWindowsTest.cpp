@@ -14,6 +14,7 @@
 #include "fakes/FakePrompts.h"
 #include "platform/win32/Forms.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32DirectorySearch.h"
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileOperations.h"

@@ -17,6 +17,7 @@
 #include "tools/text/frmMD5.h"
 #include "win/TestWindowIds.h"
 #include "win/WinTestSupport.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 

@@ -24,6 +24,7 @@
 #include "tools/text/frmMD5.h"
 #include "tools/text/frmMD5Ids.h"
 #include "win/WinTestSupport.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 namespace {

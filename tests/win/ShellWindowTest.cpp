@@ -29,21 +29,35 @@ public:
 };
 
 // frmMain with the popup replaced by a counter: a real popup would block.
+// frmMain with the popup replaced by a counter (a real popup would block) and
+// a shell that refuses the first `addFailures` adds of the icon.
 class TestMain : public frmMain {
 public:
     using frmMain::frmMain;
-    int popups = 0;
+    using frmMain::kTrayRetries;
+    using frmMain::kTrayRetryTimer;
+    int popups = 0, adds = 0, addFailures = 0;
+    std::vector<std::string>* unloads = nullptr;
 
 protected:
     void ShowPopupMenu() override { ++popups; }
+    bool NotifyIcon(DWORD message) override { return message != NIM_ADD || ++adds > addFailures; }
+    void Form_Unload() override {
+        if (unloads) unloads->push_back("main");
+        frmMain::Form_Unload();
+    }
 };
 
 class TestTool : public win::DialogForm {
 public:
-    TestTool(win::Forms& forms, int& loads) : DialogForm(forms, IDD_TESTWINDOW), loads_(loads) {}
+    TestTool(win::Forms& forms, int& loads, std::vector<std::string>* unloads = nullptr, std::string name = "")
+        : DialogForm(forms, IDD_TESTWINDOW), loads_(loads), unloads_(unloads), name_(std::move(name)) {}
 
 protected:
     void Form_Load() override { ++loads_; }
+    void Form_Unload() override {
+        if (unloads_) unloads_->push_back(name_);
+    }
     bool OnCommand(int id, int) override {
         if (id == IDOK || id == IDCANCEL) Unload();
         return true;
@@ -51,6 +65,8 @@ protected:
 
 private:
     int& loads_;
+    std::vector<std::string>* unloads_;
+    std::string name_;
 };
 
 struct ShellWindow : ::testing::Test {
@@ -209,19 +225,40 @@ TEST_F(ShellWindow, ToolWindowOpensOnceAndAfreshAfterClosing) {
 
 TEST_F(ShellWindow, ExitUnloadsEveryWindowInOrderAndQuits) {
     int loads = 0;
-    main.RegisterTool(IDM_MNUQUILLET, [&](win::Forms& f) { f.Open<TestTool>("a", loads); });
-    main.RegisterTool(IDM_MNUTTS, [&](win::Forms& f) { f.Open<TestTool>("b", loads); });
-    Command(IDM_MNUQUILLET);
+    std::vector<std::string> unloads;
+    main.unloads = &unloads;
+    main.RegisterTool(IDM_MNUQUILLET, [&](win::Forms& f) { f.Open<TestTool>("a", loads, &unloads, "a"); });
+    main.RegisterTool(IDM_MNUTTS, [&](win::Forms& f) { f.Open<TestTool>("b", loads, &unloads, "b"); });
     Command(IDM_MNUTTS);
+    Command(IDM_MNUQUILLET);
     std::vector<HWND> windows;
     for (auto* f : forms.Loaded()) windows.push_back(f->hwnd());
     ASSERT_EQ(windows.size(), 3u);
-    EXPECT_EQ(windows[0], main.hwnd());
     Command(IDM_MNUEXIT);
+    EXPECT_EQ(unloads, (std::vector<std::string>{"main", "b", "a"}));  // load order, the tray window first
     for (HWND h : windows) EXPECT_FALSE(IsWindow(h));
     EXPECT_TRUE(forms.Loaded().empty());
     MSG msg;
     EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(ShellWindow, ARefusedTrayIconIsAddedAgainOnATimerAndWhenTheTaskbarAppears) {
+    const auto tick = [&](TestMain& m, int n) {
+        for (int i = 0; i < n; ++i) SendMessageW(m.hwnd(), WM_TIMER, TestMain::kTrayRetryTimer, 0);
+    };
+    TestMain late{forms, prompts, launcher, help, u"C:\\apps\\wrenfold.exe", u"command.com /c "};
+    late.addFailures = 3;
+    ASSERT_TRUE(late.Create());
+    tick(late, 10);
+    EXPECT_EQ(late.adds, 4);  // refused three times, then added, then left alone
+    TestMain never{forms, prompts, launcher, help, u"C:\\apps\\wrenfold.exe", u"command.com /c "};
+    never.addFailures = 1000;
+    ASSERT_TRUE(never.Create());
+    tick(never, TestMain::kTrayRetries + 10);
+    EXPECT_EQ(never.adds, 1 + TestMain::kTrayRetries);  // gives up after two minutes
+    SendMessageW(never.hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_EQ(never.adds, 2 + TestMain::kTrayRetries);
+    EXPECT_EQ(main.adds, 1);
 }
 
 TEST(RealLauncher, MissingProgramIsError53) {

@@ -3,6 +3,8 @@
 // message boxes that matter are real ones answered by hook.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -22,6 +24,7 @@
 #include "tools/text/frmNumberConv.h"
 #include "tools/text/frmNumberConvIds.h"
 #include "win/WinTestSupport.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 namespace {
@@ -173,6 +176,26 @@ TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboard) {
     Ok(u"\u03A9\u4E2D\u00E9");
     EXPECT_EQ(copy(2), u"");
     EXPECT_EQ(copy(3), u"\u4E2D\u03A9\u00E9");
+    // Another program holding the clipboard: the user is told, the clipboard keeps its text.
+    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr), done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        HWND own = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        OpenClipboard(own);  // held by a window: Wine lets an owner-less open through
+        SetEvent(opened);
+        WaitForSingleObject(done, 10000);
+        CloseClipboard();
+        DestroyWindow(own);
+    });
+    WaitForSingleObject(opened, 10000);
+    prompts.answers = {answer::Ok};
+    Click(IDC_CD_CMDCOPY1);
+    SetEvent(done);
+    holder.join();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, kClipboardBusyText);
+    EXPECT_EQ(test::ClipboardText(), u"\u4E2D\u03A9\u00E9");
+    CloseHandle(opened);
+    CloseHandle(done);
 }
 
 TEST_F(TextWindows, CoderResultsLookDisabledTheKeyTurnsWhiteForDecodingAndTheOutputIsWhite) {
@@ -262,20 +285,29 @@ TEST_F(TextWindows, NumberConvOverflowIsAnsweredThroughTheRealErrorReport) {
     EXPECT_EQ(outputs, std::vector<std::u16string>(5, u"")) << "the output is cleared before reading";
 }
 
+// Exit from the tray reaches the program while the report is up (the tray's
+// callback is not blocked by the disabled windows) and unloads the window
+// under its own running handler: the object must outlive that handler.
 TEST_F(TextWindows, NumberConvClosedDuringTheErrorReportWaitsForTheConversion) {
-    for (bool closeBox : {false, true}) {
+    enum How { CloseBox, ExitButton, MenuExit };
+    for (How how : {CloseBox, ExitButton, MenuExit}) {
+        answerer.reset();  // the last case's would take the new window for a box
         OpenNumberConv(realPrompts);
         boxes.clear();
         buttons = {IDIGNORE};
+        bool disabled = false;
         // Queued ahead of the answer: the box's own loop runs them first.
         AnswerBoxes([&](HWND) {
-            if (closeBox) PostMessageW(dlg, WM_CLOSE, 0, 0);
-            if (!closeBox) test::PressButton(dlg, IDC_NC_CMDEXIT);
+            disabled = !IsWindowEnabled(dlg);
+            if (how == CloseBox) PostMessageW(dlg, WM_CLOSE, 0, 0);
+            if (how == ExitButton) test::PressButton(dlg, IDC_NC_CMDEXIT);
+            if (how == MenuExit) forms.UnloadAll();
             test::PressButton(dlg, IDC_NC_CMDCONVERT);
         });
         Convert(u"99999999999");
+        EXPECT_TRUE(disabled) << how;
         EXPECT_EQ(boxes.size(), 1u) << "a second conversion started inside the first";
-        EXPECT_FALSE(IsWindow(dlg)) << closeBox;
+        EXPECT_FALSE(IsWindow(dlg)) << how;
         EXPECT_TRUE(forms.Loaded().empty());
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for driving real windows from tests: answering modal dialogs from
-// a CBT hook and pumping messages.
+// hooks and pumping messages.
 #include <windows.h>
 
 #include <functional>
@@ -20,7 +20,8 @@ public:
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp);
-    HHOOK hook_;
+    static LRESULT CALLBACK InitHook(int code, WPARAM wp, LPARAM lp);
+    HHOOK hook_, initHook_;
     std::function<void(HWND)> onDialog_;
 };
 

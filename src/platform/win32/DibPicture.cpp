@@ -9,6 +9,7 @@
 #include "common/Errors.h"
 #include "platform/win32/ColourSwatch.h"
 #include "platform/win32/Win32Errors.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "asciipic/PictureRaster.h"
+#include "common/PictureRaster.h"
 #include "common/Colour.h"
 #include "platform/win32/Handle.h"
 

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32DirectorySearch.h"
 
 #include "platform/win32/Win32Errors.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 

@@ -6,6 +6,7 @@
 
 #include "platform/win32/Handle.h"
 #include "platform/win32/Win32Errors.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 namespace {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 #include "tools/files/frmFilesInFolderIds.h"
 
 namespace wf {

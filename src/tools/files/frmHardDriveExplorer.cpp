@@ -1,6 +1,7 @@
 #include "tools/files/frmHardDriveExplorer.h"
 
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 #include "tools/files/frmHardDriveExplorerIds.h"
 
 namespace wf {

@@ -1,6 +1,7 @@
 #include "tools/files/frmHideShowWindow.h"
 
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/WinUtil.h"
 #include "tools/files/frmHideShowWindowIds.h"
 

@@ -1,4 +1,4 @@
-#include "asciipic/PictureRaster.h"
+#include "common/PictureRaster.h"
 
 #include <algorithm>
 #include <cstring>
