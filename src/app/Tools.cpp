@@ -6,12 +6,20 @@
 #include "asciipic/frmASCII.h"
 #include "common/OsVersion.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/Win32DirectorySearch.h"
+#include "platform/win32/Win32FileOperations.h"
+#include "platform/win32/Win32FolderLists.h"
 #include "platform/win32/Win32Mailslots.h"
 #include "platform/win32/Win32NetApi.h"
 #include "platform/win32/Win32Sockets.h"
+#include "platform/win32/Win32WindowList.h"
+#include "platform/win32/WinUtil.h"
 #include "shell/RunProgram.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMainIds.h"
+#include "tools/files/frmFilesInFolder.h"
+#include "tools/files/frmHardDriveExplorer.h"
+#include "tools/files/frmHideShowWindow.h"
 #include "tools/net/frmHostFromIP.h"
 #include "tools/net/frmIPFromHost.h"
 #include "tools/net/frmMessages.h"
@@ -60,6 +68,20 @@ void RegisterTools(frmMain& main, Services& s) {
     main.RegisterTool(IDM_MNUUSERINFO, [&s, net, isWinNT2000](win::Forms& f) {
         f.Open<frmUserInfo>("frmUserInfo", s.prompts, *net, isWinNT2000, win::CurrentUserName(),
                             win::LocalComputerName());
+    });
+    auto fileOps = std::make_shared<win::Win32FileOperations>();
+    auto folderLists = std::make_shared<win::Win32FolderLists>();
+    main.RegisterTool(IDM_MNUQUILLET, [&s, fileOps, folderLists](win::Forms& f) {
+        f.Open<frmHardDriveExplorer>("frmHardDriveExplorer", s.prompts, s.launcher, *fileOps, *folderLists,
+                                     win::ProgramFolder());
+    });
+    auto search = std::make_shared<win::Win32DirectorySearch>();
+    main.RegisterTool(IDM_MNUFILESINFOLDER, [&s, search](win::Forms& f) {
+        f.Open<frmFilesInFolder>("frmFilesInFolder", s.prompts, s.pump, *search);
+    });
+    auto windowList = std::make_shared<win::Win32WindowList>();
+    main.RegisterTool(IDM_MNUWINHIDESHOW, [windowList](win::Forms& f) {
+        f.Open<frmHideShowWindow>("frmHideShowWindow", *windowList);
     });
     main.RegisterTool(IDM_MNUABOUT, [&s](win::Forms& f) { f.Open<frmAbout>("frmAbout", s.registry, s.launcher, s.prompts); });
 }

@@ -64,6 +64,19 @@ open_from_menu "Host Name From IP" ip2host t Up Up Up Up Up Up Up Up Up Up Up Re
 close_tool
 open_from_menu "IP From Hostname" host2ip t Up Up Up Up Up Up Up Up Up Up Up Up Return
 close_tool
+# The file and window tools; the explorer has no cancel button.
+open_from_menu "Hard Drive Explorer \(Formally 'Quillet'\)" explorer t h
+close_tool alt+F4
+open_from_menu "Get all files in folder" filesinfolder t f
+# Enter is OK: lists c:\ into the list, which draws its own lines; the window's look changes.
+before=$(import -window "$WF_TOOL" -format %k info: 2>/dev/null)
+key_in "$WF_TOOL" Return
+wait_for 20 sh -c "[ \"\$(import -window $WF_TOOL -format %k info: 2>/dev/null)\" != '$before' ]" \
+    || fail "Files in Folder showed no lines"
+screenshot "$out/filesinfolder-listed.png"
+close_tool
+open_from_menu "Window Hide and Show" winhideshow t w
+close_tool alt+F4
 open_tray_menu 3 || fail "the menu did not open again"
 menu=$(menu_window)
 key_in "$menu" e  # &Exit: every window is unloaded with the program
