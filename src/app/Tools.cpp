@@ -5,12 +5,17 @@
 #include "asciipic/Win32PageServices.h"
 #include "asciipic/frmASCII.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/Win32Keyboard.h"
+#include "platform/win32/Win32Speech.h"
 #include "shell/RunProgram.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMainIds.h"
 #include "tools/text/frmCodeDecode.h"
 #include "tools/text/frmMD5.h"
 #include "tools/text/frmNumberConv.h"
+#include "tools/text/frmSendKeys.h"
+#include "tools/text/frmTTS.h"
+#include "tools/net/frmSimpleTerminal.h"
 
 namespace wf {
 
@@ -34,6 +39,14 @@ void RegisterTools(frmMain& main, Services& s) {
     main.RegisterTool(IDM_MNUASCIIPIC, [&s, pageFiles, clock](win::Forms& f) {
         f.Open<frmASCII>("frmASCII", s.prompts, s.dialogs, s.pump, *pageFiles, *clock, win::U(GetCommandLineW()));
     });
+    auto keyboard = std::make_shared<win::Win32Keyboard>(s.pump);
+    main.RegisterTool(IDM_MNUSENDKEYS,
+                      [&s, keyboard](win::Forms& f) { f.Open<frmSendKeys>("frmSendKeys", s.prompts, *keyboard); });
+    auto speech = std::make_shared<win::Win32SpeechEngine>();
+    main.RegisterTool(IDM_MNUTTS, [&s, speech](win::Forms& f) { f.Open<frmTTS>("frmTTS", s.prompts, *speech); });
+    // Offered at the end of Tools, so that users can reach the terminal.
+    main.RegisterTool(IDM_MNUTERMINAL,
+                      [&s](win::Forms& f) { f.Open<frmSimpleTerminal>("frmSimpleTerminal", s.prompts, s.pump); });
     main.RegisterTool(IDM_MNUABOUT, [&s](win::Forms& f) { f.Open<frmAbout>("frmAbout", s.registry, s.launcher, s.prompts); });
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+// Resource ids of frmSimpleTerminal; lblLegend is a control array.
+#define IDD_FRMSIMPLETERMINAL 3500
+#define IDC_ST_FRACONNECTINFO 3501
+#define IDC_ST_LBLSERVER 3502
+#define IDC_ST_TXTSERVER 3503
+#define IDC_ST_LBLPORT 3504
+#define IDC_ST_TXTPORT 3505
+#define IDC_ST_CMDCONNECT 3506
+#define IDC_ST_CMDCLEAR 3507
+#define IDC_ST_CMDEXIT 3508
+#define IDC_ST_RTXSTUFF 3509
+#define IDC_ST_TXTSEND 3510
+#define IDC_ST_CMDSEND 3511
+#define IDC_ST_FRACOLOURS 3512
+#define IDC_ST_LBLLEGEND_BASE 3520
