@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Text.h"
 #include "fakes/FakePrompts.h"
 #include "platform/win32/Forms.h"
 #include "platform/win32/Handle.h"
@@ -101,6 +102,77 @@ TEST_F(KeysWindows, SendTypesIntoNotepadAndReturnsOnceProcessed) {
     EXPECT_EQ(notepad.Text(), u"hellohellohello");
     EXPECT_EQ(GetForegroundWindow(), notepad.window);
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(KeysWindows, NamedKeysShiftedCharactersAndAnyCharacterReachAWindowNamedByTheStartOfItsTitle) {
+    Notepad notepad;
+    ASSERT_TRUE(notepad.edit) << "notepad did not start";
+    OpenSendKeys();
+    Send(u"Untitled", u"a{BS}b{ENTER}+a{TAB}\u00E9\u03A9{LEFT}+(xy)", u"1");
+    EXPECT_EQ(notepad.Text(), u"b\r\nA\t\u00E9XY\u03A9");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(KeysWindows, ABrokenTextOrAnUnknownTitleIsReportedAndTypesNothing) {
+    Notepad notepad;
+    ASSERT_TRUE(notepad.edit) << "notepad did not start";
+    OpenSendKeys();
+    prompts.answers = {answer::Abort, answer::Abort};
+    Send(u"Untitled - Notepad", u"ab{ENTER", u"2");
+    Send(u"No window is called this", u"ab", u"2");
+    EXPECT_EQ(notepad.Text(), u"");
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    for (const auto& m : prompts.messages) {
+        EXPECT_EQ(m.title, u"SendKeys error");
+        EXPECT_TRUE(m.text.ends_with(u"Invalid procedure call or argument (5)")) << ToUtf8(m.text);
+    }
+}
+
+TEST_F(KeysWindows, CountBoxKeepsANumberAsItIsTyped) {
+    OpenSendKeys();
+    EXPECT_EQ(test::WindowText(dlg) + u"|" + Get(IDC_SK_TXTHOWMANY), u"SendKeys Program|1");
+    const struct { std::u16string before; DWORD caret; wchar_t typed; std::u16string after; DWORD caretAfter; } cases[] = {
+        {u"12", 2, L'a', u"12", 2}, {u"12", 1, L'.', u"1.2", 2}, {u"5", 0, L'-', u"-5", 1},
+        {u"0", 1, L'5', u"5", 1},   {u"1", 1, L'.', u"1", 1},    {u"7", 1, L'\b', u"0", 1},
+        {u"1", 1, L'e', u"1", 1},   {u"007", 3, L'8', u"78", 2}};
+    HWND box = Ctl(IDC_SK_TXTHOWMANY);
+    for (const auto& c : cases) {
+        Put(IDC_SK_TXTHOWMANY, c.before);
+        SendMessageW(box, EM_SETSEL, c.caret, c.caret);
+        SendMessageW(box, WM_CHAR, c.typed, 1);
+        DWORD caret = 0;
+        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+        EXPECT_EQ(Get(IDC_SK_TXTHOWMANY), c.after) << ToUtf8(c.before) << " + " << static_cast<char>(c.typed);
+        EXPECT_EQ(caret, c.caretAfter) << ToUtf8(c.before) << " + " << static_cast<char>(c.typed);
+    }
+    SetFocus(box);
+    MSG escape{box, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};  // Cancel is the cancel button
+    forms.RouteDialogMessage(escape);
+    EXPECT_FALSE(IsWindow(dlg));
+}
+
+TEST_F(KeysWindows, WithoutASpeechEngineTheFirstFailingClickSaysSoAndTheWindowGoesOn) {
+    win::Win32Prompts realPrompts;
+    win::Win32SpeechEngine engine;
+    std::vector<std::u16string> boxes;
+    test::DialogAnswerer answerer([&](HWND box) {
+        if (!GetDlgItem(box, 0xFFFF)) return;  // the tool window, not a message box
+        boxes.push_back(test::WindowText(box) + u"|" + test::MessageBoxText(box) + u"|" +
+                        (GetDlgItem(box, IDCANCEL) ? u"cancel" : u"ok"));
+        test::PressButton(box, IDOK);
+    });
+    for (int opening = 0; opening < 2; ++opening) {
+        dlg = forms.Open<frmTTS>("frmTTS", realPrompts, engine).hwnd();
+        Put(IDC_TTS_TXTSAY, u"Hello\r\nworld");
+        Click(IDC_TTS_CMDSAY);
+        Click(IDC_TTS_CMDSAY);
+        Click(IDC_TTS_CMDSTOP);
+        EXPECT_TRUE(IsWindow(dlg));
+        Click(IDC_TTS_CMDEXIT);
+        EXPECT_FALSE(IsWindow(dlg));
+    }
+    const std::u16string told = u"Text-To-Speech|No speech engine is available.|ok";
+    EXPECT_EQ(boxes, (std::vector<std::u16string>{told, told})) << "one per opening, none at load";
 }
 
 }  // namespace
