@@ -37,6 +37,16 @@ void Win32RichLog::ReplaceSelection(std::u16string_view text) {
 void Win32RichLog::ColourSelection(Colour colour) {
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
+    // Recolouring a long selection costs the control as much as inserting
+    // it: text that already wears the colour throughout is left alone.
+    SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    if ((format.dwMask & CFM_COLOR) && !(format.dwEffects & CFE_AUTOCOLOR) && format.crTextColor == colour) {
+        CHARRANGE range{};
+        SendMessageW(edit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        if (range.cpMax > range.cpMin) return;
+    }
+    format = CHARFORMAT2W{};
+    format.cbSize = sizeof format;
     format.dwMask = CFM_COLOR;
     format.crTextColor = colour;
     SendMessageW(edit_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));

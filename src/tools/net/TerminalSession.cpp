@@ -29,6 +29,9 @@ private:
 void AddColouredText(RichLog& log, std::u16string_view txt, Colour clr) {
     const size_t length = log.TextLength();
     log.Select(length + 1, 0);  // one past the end: the view clamps it to the end
+    // Typed in the colour already, so the colouring below finds it done,
+    // which a view may tell cheaply; the result is the same either way.
+    log.ColourSelection(clr);
     log.ReplaceSelection(txt);
     log.Select(length, txt.size());
     log.ColourSelection(clr);

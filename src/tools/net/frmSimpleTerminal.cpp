@@ -29,6 +29,8 @@ void frmSimpleTerminal::Form_Load() {
     log_.Attach(rtx);
     // The default limit would silently drop incoming data past 32 K characters.
     SendMessageW(rtx, EM_EXLIMITTEXT, 0, kLogLimit);
+    SendMessageW(rtx, EM_SETTARGETDEVICE, 0, 1);
+    SendMessageW(rtx, EM_SETUNDOLIMIT, 0, 0);
     SetWindowSubclass(Item(IDC_ST_TXTSEND), SendBoxProc, 1, 0);
     SetConnectCaption(kConnectCaption);
     session_.Form_Load();
