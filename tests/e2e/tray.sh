@@ -51,9 +51,17 @@ open_from_menu "MD5 Hashing" md5 t n m
 close_tool alt+F4
 open_from_menu "Coder / Decoder" coder t d
 close_tool
-# Three tool entries share the N key; four steps up from the end of the list
+# Three tool entries share the N key; five steps up from the end of the list
 # land on the converter whatever was selected first.
-open_from_menu "Number converter" numbers t Up Up Up Up Return
+open_from_menu "Number converter" numbers t Up Up Up Up Up Return
+close_tool alt+F4
+# S is shared with the message sender, and a shared access key runs the first
+# entry that has it: four steps up from the end reach the keystroke sender.
+open_from_menu "SendKeys Program" sendkeys t Up Up Up Up Return
+close_tool
+open_from_menu "Text-To-Speech" speech t t
+close_tool alt+F4
+open_from_menu "Simple Terminal v1.0" terminal t r
 close_tool alt+F4
 open_tray_menu 3 || fail "the menu did not open again"
 menu=$(menu_window)
