@@ -104,8 +104,8 @@ struct TerminalWindow : ::testing::Test {
     void Type(std::u16string_view keys) {
         for (char16_t c : keys) SendMessageW(Ctl(IDC_ST_TXTSEND), WM_CHAR, c, 1);
     }
-    void Connect(int port) {
-        Put(IDC_ST_TXTSERVER, u"127.0.0.1");
+    void Connect(int port, const std::u16string& host = u"127.0.0.1") {
+        Put(IDC_ST_TXTSERVER, host);
         Put(IDC_ST_TXTPORT, ToU16(std::to_string(port)));
         Click(IDC_ST_CMDCONNECT);
     }
@@ -163,7 +163,7 @@ TEST_F(TerminalWindow, OpensWithItsControlsAndALogThatTakesFarMoreThanTheDefault
 
 TEST_F(TerminalWindow, SendsALineToAnEchoServerAndShowsTheReplyInBlue) {
     Peer peer(Echo);
-    Connect(peer.port);
+    Connect(peer.port, u"localhost");  // looked up by name first
     EXPECT_EQ(Get(IDC_ST_CMDCONNECT), u"Disconnect");
     EXPECT_FALSE(IsWindowEnabled(Ctl(IDC_ST_TXTSERVER)) || IsWindowEnabled(Ctl(IDC_ST_TXTPORT)));
     Type(u"hello\r");
@@ -172,7 +172,7 @@ TEST_F(TerminalWindow, SendsALineToAnEchoServerAndShowsTheReplyInBlue) {
     EXPECT_EQ(peer.Received(), "hello\r\n");
     Click(IDC_ST_CMDCONNECT);
     const std::u16string connecting =
-        u"Connecting to 127.0.0.1 on txtPort " + ToU16(std::to_string(peer.port)) + u", waiting for response...|";
+        u"Connecting to localhost on txtPort " + ToU16(std::to_string(peer.port)) + u", waiting for response...|";
     EXPECT_EQ(ColourRuns(), (Runs{{kBanner + connecting + u"Connected to 127.0.0.1|", kGreen}, {u"hello|", kRed},
                                   {u"hello||", kBlue}, {u"Disconnecting...|Disconnected.|", kGreen}}));
     EXPECT_TRUE(IsWindowEnabled(Ctl(IDC_ST_TXTSERVER)) && Get(IDC_ST_CMDCONNECT) == u"Connect");
