@@ -18,11 +18,18 @@ constexpr Colour kLegend[] = {logcolour::Outgoing, logcolour::Incoming, logcolou
 }  // namespace
 
 frmSimpleTerminal::frmSimpleTerminal(win::Forms& forms, Prompts& prompts, EventPump& pump)
-    : DialogForm(forms, IDD_FRMSIMPLETERMINAL),
+    : DialogForm((LoadRichEdit(), forms), IDD_FRMSIMPLETERMINAL),
       pump_(pump),
-      richEdit_(LoadLibraryW(L"msftedit.dll")),
       socket_(static_cast<TcpSocketEvents&>(*this)),
       session_(static_cast<TerminalView&>(*this), log_, socket_, prompts) {}
+
+void frmSimpleTerminal::LoadRichEdit() {
+    // Registers the log's window class before the dialog is made. Loaded once
+    // for the life of the process: freed with a window, the class would go
+    // while a later window, or this one at program end, still used it.
+    static const HMODULE library = LoadLibraryW(L"msftedit.dll");
+    (void)library;
+}
 
 void frmSimpleTerminal::Form_Load() {
     HWND rtx = Item(IDC_ST_RTXSTUFF);

@@ -5,7 +5,6 @@
 #include "platform/EventPump.h"
 #include "platform/Prompts.h"
 #include "platform/win32/Forms.h"
-#include "platform/win32/Handle.h"
 #include "platform/win32/Win32RichLog.h"
 #include "platform/win32/Win32TcpSocket.h"
 #include "tools/net/TerminalSession.h"
@@ -32,6 +31,7 @@ protected:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
 
 private:
+    static void LoadRichEdit();
     static LRESULT CALLBACK SendBoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref);
 
     // TerminalView
@@ -54,7 +54,6 @@ private:
     void Enable(int id, bool enabled);
 
     EventPump& pump_;
-    win::UniqueLibrary richEdit_;  // before the window: it registers the log's class
     win::Win32RichLog log_;
     win::Win32TcpSocket socket_;
     TerminalSession session_;
