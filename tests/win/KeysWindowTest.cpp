@@ -97,35 +97,21 @@ TEST_F(KeysWindows, SendTypesIntoNotepadAndReturnsOnceProcessed) {
     Notepad notepad;
     ASSERT_TRUE(notepad.edit) << "notepad did not start";
     OpenSendKeys();
-    Send(test::WindowText(notepad.window), u"hello", u"3");
-    // Read at once: Send returns only when notepad has taken every key.
-    EXPECT_EQ(notepad.Text(), u"hellohellohello");
-    EXPECT_EQ(GetForegroundWindow(), notepad.window);
-    EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(KeysWindows, NamedKeysShiftedCharactersAndAnyCharacterReachAWindowNamedByTheStartOfItsTitle) {
-    Notepad notepad;
-    ASSERT_TRUE(notepad.edit) << "notepad did not start";
-    OpenSendKeys();
-    Send(u"Untitled", u"a{BS}b{ENTER}+a{TAB}\u00E9\u03A9{LEFT}+(xy)", u"1");
-    EXPECT_EQ(notepad.Text(), u"b\r\nA\t\u00E9XY\u03A9");
-    EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(KeysWindows, ABrokenTextOrAnUnknownTitleIsReportedAndTypesNothing) {
-    Notepad notepad;
-    ASSERT_TRUE(notepad.edit) << "notepad did not start";
-    OpenSendKeys();
+    // Read at once after each Send: it returns only when notepad has taken every key.
+    const struct { std::u16string title, keys, count, text; } cases[] = {
+        {test::WindowText(notepad.window), u"hello", u"3", u"hellohellohello"},
+        {u"Untitled", u"{BS}b{ENTER}+a{TAB}\u00E9\u03A9{LEFT}+(xy)", u"1", u"hellohellohellb\r\nA\t\u00E9XY\u03A9"},
+        {u"Untitled - Notepad", u"ab{ENTER", u"2", u"hellohellohellb\r\nA\t\u00E9XY\u03A9"},
+        {u"No window is called this", u"ab", u"2", u"hellohellohellb\r\nA\t\u00E9XY\u03A9"}};
     prompts.answers = {answer::Abort, answer::Abort};
-    Send(u"Untitled - Notepad", u"ab{ENTER", u"2");
-    Send(u"No window is called this", u"ab", u"2");
-    EXPECT_EQ(notepad.Text(), u"");
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    for (const auto& m : prompts.messages) {
-        EXPECT_EQ(m.title, u"SendKeys error");
-        EXPECT_TRUE(m.text.ends_with(u"Invalid procedure call or argument (5)")) << ToUtf8(m.text);
+    for (const auto& c : cases) {
+        Send(c.title, c.keys, c.count);
+        EXPECT_EQ(notepad.Text(), c.text) << ToUtf8(c.keys);
+        EXPECT_EQ(GetForegroundWindow(), notepad.window);
     }
+    ASSERT_EQ(prompts.messages.size(), 2u) << "a broken text and an unknown title";
+    for (const auto& m : prompts.messages)
+        EXPECT_TRUE(m.title == u"SendKeys error" && m.text.ends_with(u"call or argument (5)")) << ToUtf8(m.text);
 }
 
 TEST_F(KeysWindows, CountBoxKeepsANumberAsItIsTyped) {
