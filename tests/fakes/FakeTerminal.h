@@ -1,7 +1,7 @@
 #pragma once
-// The terminal's three services as test doubles: a log that stores line
-// breaks as one character like RichEdit, a socket whose events are scripted
-// per pass of the window's event processing, and the window's controls.
+// The terminal's services as doubles: a log that keeps a line break as one
+// character like RichEdit, a socket whose events are scripted one step per
+// pass of the window's event processing, and the window's controls.
 #include <algorithm>
 #include <deque>
 #include <functional>
@@ -12,15 +12,13 @@
 #include <vector>
 
 #include "common/Errors.h"
-#include "platform/RichLog.h"
-#include "platform/TcpSocket.h"
 #include "tools/net/TerminalSession.h"
 
 namespace wf::test {
 
 class FakeRichLog : public RichLog {
 public:
-    std::u16string text;
+    std::u16string text;          // "|" for each line break
     std::vector<Colour> colours;  // one per character
     size_t selStart = 0, selEnd = 0;
 
@@ -30,33 +28,23 @@ public:
         selEnd = std::min(start + length, text.size());
     }
     void ReplaceSelection(std::u16string_view s) override {
-        std::u16string stored;
-        for (size_t i = 0; i < s.size(); ++i)
-            if (!(s[i] == u'\n' && i > 0 && s[i - 1] == u'\r')) stored += s[i] == u'\n' ? u'\r' : s[i];
+        std::u16string stored(s);
+        for (size_t at; (at = stored.find(u"\r\n")) != std::u16string::npos;) stored.replace(at, 2, u"|");
         text.replace(selStart, selEnd - selStart, stored);
         colours.erase(colours.begin() + selStart, colours.begin() + selEnd);
-        colours.insert(colours.begin() + selStart, stored.size(), 0xABCDEF);  // the colour typed text would get
+        colours.insert(colours.begin() + selStart, stored.size(), 0xABCDEF);  // no colour of the log's
         selStart = selEnd = selStart + stored.size();
     }
-    void ColourSelection(Colour c) override {
-        for (size_t i = selStart; i < selEnd; ++i) colours[i] = c;
-    }
+    void ColourSelection(Colour c) override { std::fill(colours.begin() + selStart, colours.begin() + selEnd, c); }
     void SetText(std::u16string_view s) override {
         Select(0, text.size());
         ReplaceSelection(s);
     }
-    // The text with its line breaks shown as "|".
-    std::u16string Shown() const {
-        std::u16string s = text;
-        std::replace(s.begin(), s.end(), u'\r', u'|');
-        return s;
-    }
-    // Each run of one colour, line breaks shown as "|".
     std::vector<std::pair<std::u16string, Colour>> Runs() const {
         std::vector<std::pair<std::u16string, Colour>> runs;
         for (size_t i = 0; i < text.size(); ++i) {
             if (runs.empty() || runs.back().second != colours[i]) runs.push_back({u"", colours[i]});
-            runs.back().first += text[i] == u'\r' ? u'|' : text[i];
+            runs.back().first += text[i];
         }
         return runs;
     }
@@ -65,56 +53,40 @@ public:
 class FakeTcpSocket : public TcpSocket {
 public:
     TcpSocketEvents* events = nullptr;
-    int32_t state = sck::Closed;
-    int32_t stateAfterClose = sck::Closed;  // a close that takes a while
+    int32_t state = sck::Closed, stateAfterClose = sck::Closed;
     std::vector<std::string> calls;
-    std::map<std::string, int> failures;  // call name: how many times it is refused
-    std::deque<std::function<void()>> script;  // one step per pass of event processing
+    std::map<std::string, int> failures;       // call name: refusals to come
+    std::deque<std::function<void()>> script;  // a step per pass of event processing
     std::string incoming;
 
-    void SetRemoteHost(std::u16string_view host) override { Call("host", std::string(host.begin(), host.end())); }
+    void SetRemoteHost(std::u16string_view host) override { Call("host=" + std::string(host.begin(), host.end())); }
     void SetRemotePort(int32_t port) override {
-        Call("port", std::to_string(port));
+        Call("port=" + std::to_string(port));
         if (port < 0 || port > 65535) throw CommandError(380, u"Invalid property value");
     }
-    void Connect() override {
-        Call("connect");
-        state = sck::Connecting;
-    }
+    void Connect() override { Call("connect"), state = sck::Connecting; }
     int32_t State() const override { return state; }
     std::u16string RemoteHostIP() const override { return u"127.0.0.1"; }
     void SendData(std::string_view bytes) override {
-        Call("send", std::string(bytes));
+        Call("send=" + std::string(bytes));
         if (state != sck::Connected) throw CommandError(40006, u"Wrong connection state");
     }
     std::string GetData() override { return std::exchange(incoming, ""); }
-    void Close() override {
-        Call("close");
-        state = stateAfterClose;
-    }
-    // Runs the next scripted step, as a pass of the window's events would.
+    void Close() override { Call("close"), state = stateAfterClose; }
     void Pass() {
         if (script.empty()) return;
-        auto step = std::move(script.front());
+        const auto step = std::move(script.front());
         script.pop_front();
         step();
     }
-    void Arrive(std::string data) {
-        incoming = std::move(data);
-        events->DataArrival(incoming.size());
-    }
-    void Fail(int32_t number, std::u16string_view text) {
-        state = sck::Error;
-        events->Error(number, text);
-    }
+    void Arrive(std::string data) { incoming = std::move(data), events->DataArrival(incoming.size()); }
+    void Fail(int32_t number, std::u16string_view text) { state = sck::Error, events->Error(number, text); }
 
 private:
-    void Call(const std::string& name, const std::string& arg = "") {
-        calls.push_back(arg.empty() ? name : name + "=" + arg);
-        if (failures[name] > 0) {
-            --failures[name];
+    void Call(const std::string& call) {
+        calls.push_back(call);
+        if (int& left = failures[call.substr(0, call.find('='))]; left > 0 && left--)
             throw CommandError(40020, u"Invalid operation at current state");
-        }
     }
 };
 
@@ -124,7 +96,7 @@ public:
     std::u16string server, port, sendText{kSendHint}, caption{kConnectCaption};
     bool serverPortEnabled = true, connectEnabled = true, closed = false;
     int beeps = 0, passes = 0;
-    std::function<void()> duringPass;  // runs in each pass, after the socket's step
+    std::function<void()> duringPass;
 
     std::u16string ServerText() override { return server; }
     std::u16string PortText() override { return port; }

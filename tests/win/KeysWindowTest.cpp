@@ -4,7 +4,6 @@
 // hook.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,18 +24,12 @@
 namespace wf {
 namespace {
 
-struct FoundWindow {
-    DWORD pid;
-    HWND window = nullptr;
-};
-
 BOOL CALLBACK FindProcessWindow(HWND h, LPARAM lp) {
-    auto& f = *reinterpret_cast<FoundWindow*>(lp);
+    auto* found = reinterpret_cast<std::pair<DWORD, HWND>*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(h, &pid);
-    if (pid != f.pid || !IsWindowVisible(h)) return TRUE;
-    f.window = h;
-    return FALSE;
+    if (pid == found->first && IsWindowVisible(h)) found->second = h;
+    return !found->second;
 }
 
 // Wine's notepad, started for one test and ended by its process id.
@@ -50,15 +43,14 @@ public:
         if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
         process_ = win::ProcessInfo(pi);
         WaitForInputIdle(process_.process.get(), 20000);
-        FoundWindow found{process_.processId};
+        std::pair<DWORD, HWND> found{process_.processId, nullptr};
         EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&found));
-        window = found.window;
+        window = found.second;
         edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
     }
     ~Notepad() {
-        if (!process_.process) return;
-        TerminateProcess(process_.process.get(), 0);
-        WaitForSingleObject(process_.process.get(), 10000);
+        if (process_.process && TerminateProcess(process_.process.get(), 0))
+            WaitForSingleObject(process_.process.get(), 10000);
     }
     std::u16string Text() const {
         // Read from another process: WM_GETTEXT is carried across.
@@ -117,10 +109,9 @@ TEST_F(KeysWindows, SendTypesIntoNotepadAndReturnsOnceProcessed) {
 TEST_F(KeysWindows, CountBoxKeepsANumberAsItIsTyped) {
     OpenSendKeys();
     EXPECT_EQ(test::WindowText(dlg) + u"|" + Get(IDC_SK_TXTHOWMANY), u"SendKeys Program|1");
+    // The rules themselves are the host tests'; here, the box applies them as keys arrive.
     const struct { std::u16string before; DWORD caret; wchar_t typed; std::u16string after; DWORD caretAfter; } cases[] = {
-        {u"12", 2, L'a', u"12", 2}, {u"12", 1, L'.', u"1.2", 2}, {u"5", 0, L'-', u"-5", 1},
-        {u"0", 1, L'5', u"5", 1},   {u"1", 1, L'.', u"1", 1},    {u"7", 1, L'\b', u"0", 1},
-        {u"1", 1, L'e', u"1", 1},   {u"007", 3, L'8', u"78", 2}};
+        {u"12", 2, L'a', u"12", 2}, {u"12", 1, L'.', u"1.2", 2}, {u"0", 1, L'5', u"5", 1}, {u"7", 1, L'\b', u"0", 1}};
     HWND box = Ctl(IDC_SK_TXTHOWMANY);
     for (const auto& c : cases) {
         Put(IDC_SK_TXTHOWMANY, c.before);
@@ -128,8 +119,7 @@ TEST_F(KeysWindows, CountBoxKeepsANumberAsItIsTyped) {
         SendMessageW(box, WM_CHAR, c.typed, 1);
         DWORD caret = 0;
         SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
-        EXPECT_EQ(Get(IDC_SK_TXTHOWMANY), c.after) << ToUtf8(c.before) << " + " << static_cast<char>(c.typed);
-        EXPECT_EQ(caret, c.caretAfter) << ToUtf8(c.before) << " + " << static_cast<char>(c.typed);
+        EXPECT_TRUE(Get(IDC_SK_TXTHOWMANY) == c.after && caret == c.caretAfter) << ToUtf8(c.before) << "+" << static_cast<int>(c.typed);
     }
     SetFocus(box);
     MSG escape{box, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};  // Cancel is the cancel button
@@ -143,21 +133,16 @@ TEST_F(KeysWindows, WithoutASpeechEngineTheFirstFailingClickSaysSoAndTheWindowGo
     std::vector<std::u16string> boxes;
     test::DialogAnswerer answerer([&](HWND box) {
         if (!GetDlgItem(box, 0xFFFF)) return;  // the tool window, not a message box
-        boxes.push_back(test::WindowText(box) + u"|" + test::MessageBoxText(box) + u"|" +
-                        (GetDlgItem(box, IDCANCEL) ? u"cancel" : u"ok"));
+        boxes.push_back(test::WindowText(box) + u"|" + test::MessageBoxText(box) + (GetDlgItem(box, IDCANCEL) ? u"|cancel" : u""));
         test::PressButton(box, IDOK);
     });
     for (int opening = 0; opening < 2; ++opening) {
         dlg = forms.Open<frmTTS>("frmTTS", realPrompts, engine).hwnd();
         Put(IDC_TTS_TXTSAY, u"Hello\r\nworld");
-        Click(IDC_TTS_CMDSAY);
-        Click(IDC_TTS_CMDSAY);
-        Click(IDC_TTS_CMDSTOP);
-        EXPECT_TRUE(IsWindow(dlg));
-        Click(IDC_TTS_CMDEXIT);
+        for (int id : {IDC_TTS_CMDSAY, IDC_TTS_CMDSAY, IDC_TTS_CMDSTOP, IDC_TTS_CMDEXIT}) Click(id);
         EXPECT_FALSE(IsWindow(dlg));
     }
-    const std::u16string told = u"Text-To-Speech|No speech engine is available.|ok";
+    const std::u16string told = u"Text-To-Speech|No speech engine is available.";
     EXPECT_EQ(boxes, (std::vector<std::u16string>{told, told})) << "one per opening, none at load";
 }
 
