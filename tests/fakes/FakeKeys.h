@@ -1,6 +1,6 @@
 #pragma once
-// A keyboard and a speech engine that record their calls; each call can be
-// made to fail a number of times.
+// A keyboard and a speech engine that record their calls in one list; each
+// kind of call can be made to fail a number of times (CommandError 5).
 #include <map>
 #include <memory>
 #include <string>
@@ -12,16 +12,12 @@
 
 namespace wf::test {
 
-// Every call of the doubles below, in order, with its failures to come.
 struct CallLog {
     std::vector<std::u16string> calls;
-    std::map<std::u16string, int> failures;  // call name: refusals left
+    std::map<std::u16string, int> failures;  // call name: refusals to come
     void Call(const std::u16string& name, std::u16string_view arg = u"") {
         calls.push_back(arg.empty() ? name : name + u":" + std::u16string(arg));
-        if (failures[name] > 0) {
-            --failures[name];
-            throw MakeError(err::InvalidCall);
-        }
+        if (int& left = failures[name]; left > 0 && left--) throw MakeError(err::InvalidCall);
     }
 };
 
@@ -32,33 +28,31 @@ public:
     void SendKeys(std::u16string_view keys) override { log.Call(u"send", keys); }
 };
 
-class FakeSpeechEngine : public SpeechEngine {
+class FakeSpeechEngine : public SpeechEngine, public SpeechVoice {
 public:
     CallLog log;
-    std::unique_ptr<SpeechVoice> CreateVoice() override;
-};
-
-class FakeVoice : public SpeechVoice {
-public:
-    explicit FakeVoice(CallLog& log) : log_(log) {}
-    void Register(std::u16string_view site, std::u16string_view app) override {
-        log_.Call(u"register", std::u16string(site) + u"|" + std::u16string(app));
+    std::unique_ptr<SpeechVoice> CreateVoice() override {
+        log.Call(u"create");
+        struct Voice : SpeechVoice {  // each voice speaks through the engine's list
+            FakeSpeechEngine& e;
+            explicit Voice(FakeSpeechEngine& engine) : e(engine) {}
+            void Register(std::u16string_view s, std::u16string_view a) override { e.Register(s, a); }
+            void Speak(std::u16string_view t, int32_t f) override { e.Speak(t, f); }
+            void StopSpeaking() override { e.StopSpeaking(); }
+        };
+        return std::make_unique<Voice>(*this);
     }
-    void Speak(std::u16string_view text, int32_t flags) override {
-        log_.Call(u"speak", std::u16string(text) + u"|" + std::u16string(1, static_cast<char16_t>(u'0' + flags % 10)));
+    void Register(std::u16string_view s, std::u16string_view a) override {
+        log.Call(u"register", std::u16string(s) + u"|" + std::u16string(a));
     }
-    void StopSpeaking() override { log_.Call(u"stop"); }
+    void Speak(std::u16string_view t, int32_t f) override { log.Call(u"speak", std::u16string(t) + u"|" + ToU16Int(f)); }
+    void StopSpeaking() override { log.Call(u"stop"); }
 
 private:
-    CallLog& log_;
-};
-
-inline std::unique_ptr<SpeechVoice> FakeSpeechEngine::CreateVoice() {
-    if (log.failures[u"create"] > 0) {
-        log.Call(u"create");  // throws
+    static std::u16string ToU16Int(int32_t n) {
+        const std::string s = std::to_string(n);
+        return std::u16string(s.begin(), s.end());
     }
-    log.calls.push_back(u"create");
-    return std::make_unique<FakeVoice>(log);
-}
+};
 
 }  // namespace wf::test

@@ -58,8 +58,8 @@ TEST_F(Terminal, PortIsReadLenientlyAndRoundedHalvesToEven) {
         }
         EXPECT_TRUE(r.Idle()) << ToUtf8(port);
     }
-    Connect(u"80", {}, u"");
-    EXPECT_TRUE(socket.calls.empty() && log.text.starts_with(u"Please type")) << "an empty server";
+    Connect(u"80", {}, u"");  // an empty server
+    EXPECT_TRUE(socket.calls.empty() && log.text.starts_with(u"Please type"));
 }
 
 TEST_F(Terminal, ConnectsThenDisconnectsAndAPeerGoneAlreadyCountsAsConnected) {

@@ -9,28 +9,26 @@ namespace {
 
 using Calls = std::vector<std::u16string>;
 
-TEST(TextToSpeech, RegistersOnceAtLoadThenSpeaksAndStopsThroughTheSameObject) {
+TEST(TextToSpeech, RegistersOnceAtLoadSpeaksWholeTextsAndStopsThroughTheSameObject) {
     test::FakeSpeechEngine engine;
     test::FakePrompts prompts;
     TextToSpeech tts(prompts, engine);
     tts.Load();
-    tts.Say(u"line one\r\nline two");
-    tts.Say(u"");
+    for (const char16_t* text : {u"line one\r\nline two", u""}) tts.Say(text);
     tts.Stop();
-    tts.Stop();
-    EXPECT_EQ(engine.log.calls, (Calls{u"create", u"register:|Wrenfold", u"speak:line one\r\nline two|6",
-                                       u"speak:|6", u"stop", u"stop"}));  // flags 16
+    EXPECT_EQ(engine.log.calls, (Calls{u"create", u"register:|Wrenfold", u"speak:line one\r\nline two|16",
+                                       u"speak:|16", u"stop"}));
     EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST(TextToSpeech, LoadFailuresFollowTheAnswerAndClicksMakeAnUnregisteredObject) {
     const struct { std::u16string failing; std::deque<int> answers; Calls calls; } cases[] = {
-        {u"create", {answer::Abort}, {u"create", u"create", u"speak:hi|6"}},
-        {u"create", {answer::Retry}, {u"create", u"create", u"register:|Wrenfold", u"speak:hi|6"}},
+        {u"create", {answer::Abort}, {u"create", u"create", u"speak:hi|16"}},
+        {u"create", {answer::Retry}, {u"create", u"create", u"register:|Wrenfold", u"speak:hi|16"}},
         // Ignored, the registration finds no object and is reported too.
-        {u"create", {answer::Ignore, answer::Ignore}, {u"create", u"create", u"speak:hi|6"}},
-        {u"register", {answer::Ignore}, {u"create", u"register:|Wrenfold", u"speak:hi|6"}},
-        {u"register", {answer::Retry}, {u"create", u"register:|Wrenfold", u"register:|Wrenfold", u"speak:hi|6"}}};
+        {u"create", {answer::Ignore, answer::Ignore}, {u"create", u"create", u"speak:hi|16"}},
+        {u"register", {answer::Ignore}, {u"create", u"register:|Wrenfold", u"speak:hi|16"}},
+        {u"register", {answer::Retry}, {u"create", u"register:|Wrenfold", u"register:|Wrenfold", u"speak:hi|16"}}};
     for (const auto& c : cases) {
         test::FakeSpeechEngine engine;
         test::FakePrompts prompts;
@@ -49,20 +47,16 @@ TEST(TextToSpeech, NoEngineIsToldAtTheFirstFailingClickOnly) {
     test::FakeSpeechEngine engine;
     test::FakePrompts prompts;
     TextToSpeech tts(prompts, engine);
-    engine.log.failures[u"create"] = 3;
+    engine.log.failures = {{u"create", 3}, {u"speak", 1}};
     prompts.answers = {answer::Abort, answer::Ok};
     tts.Load();
-    tts.Stop();  // fails again: told
+    tts.Stop();     // fails again: told
     tts.Say(u"a");  // fails again: silent
-    EXPECT_FALSE(tts.HasVoice());
-    tts.Say(u"b");  // an engine at last
-    engine.log.failures[u"speak"] = 1;
-    tts.Say(u"c");
+    tts.Say(u"b");  // an engine at last, but it cannot speak: silent
     ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[1].text, u"No speech engine is available.");
-    EXPECT_EQ(prompts.messages[1].title, u"Text-To-Speech");
-    EXPECT_EQ(prompts.messages[1].style, 48);
-    EXPECT_EQ(engine.log.calls.back(), u"speak:c|6");
+    const auto& m = prompts.messages[1];
+    EXPECT_TRUE(m.text == u"No speech engine is available." && m.title == u"Text-To-Speech" && m.style == 48);
+    EXPECT_TRUE(tts.HasVoice());
 }
 
 }  // namespace

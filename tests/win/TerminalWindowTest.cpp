@@ -27,7 +27,8 @@ using Runs = std::vector<std::pair<std::u16string, COLORREF>>;
 constexpr COLORREF kRed = 0x0000FF, kBlue = 0xFF0000, kBlack = 0, kGreen = 0x008000;
 const std::u16string kBanner = u"Simple Terminal 1.00 started, Compile date is December 16, 2004.|";
 
-// Listens on a free port of 127.0.0.1; with a handler, serves one client.
+// Listens on a free port of 127.0.0.1 and serves one client; with no
+// handler, the port is closed again: nothing listens there.
 class Peer {
 public:
     explicit Peer(std::function<void(SOCKET)> serve = nullptr) : listener_(socket(AF_INET, SOCK_STREAM, 0)) {
@@ -37,17 +38,12 @@ public:
         bind(listener_, reinterpret_cast<sockaddr*>(&at), sizeof at);
         getsockname(listener_, reinterpret_cast<sockaddr*>(&at), &size);
         port = ntohs(at.sin_port);
-        if (!serve) {
-            closesocket(listener_);  // a port with nothing listening
-            return;
-        }
-        listen(listener_, 1);
-        thread_ = std::thread([this, serve] {
-            const SOCKET s = accept(listener_, nullptr, nullptr);
-            if (s == INVALID_SOCKET) return;
-            serve(s);
-            closesocket(s);
-        });
+        if (serve && listen(listener_, 1) == 0)
+            thread_ = std::thread([this, serve] {
+                if (SOCKET s = accept(listener_, nullptr, nullptr); s != INVALID_SOCKET) serve(s), closesocket(s);
+            });
+        else
+            closesocket(listener_);
     }
     ~Peer() {
         closesocket(listener_);  // ends an accept still waiting
@@ -63,21 +59,16 @@ private:
 };
 
 struct TerminalWindow : ::testing::Test {
-    WSADATA wsa{};
-    win::Forms forms;
+    win::Forms forms;  // the window's socket starts Winsock for the peers too
     win::Win32EventPump pump{forms};
     test::FakePrompts prompts;
     HWND dlg = forms.Open<frmSimpleTerminal>("frmSimpleTerminal", prompts, pump).hwnd();
     HWND rtx = GetDlgItem(dlg, IDC_ST_RTXSTUFF);
 
-    void SetUp() override { WSAStartup(MAKEWORD(2, 2), &wsa); }
-    void TearDown() override { WSACleanup(); }
     HWND Ctl(int id) const { return GetDlgItem(dlg, id); }
     std::u16string Get(int id) const { return test::WindowText(Ctl(id)); }
     void Click(int id) { SendMessageW(Ctl(id), BM_CLICK, 0, 0); }
-    void Type(std::u16string_view keys) {
-        for (char16_t c : keys) SendMessageW(Ctl(IDC_ST_TXTSEND), WM_CHAR, c, 1);
-    }
+    void Type(std::u16string_view keys) { for (char16_t c : keys) SendMessageW(Ctl(IDC_ST_TXTSEND), WM_CHAR, c, 1); }
     void Connect(int port, const std::u16string& host = u"127.0.0.1") {
         SetWindowTextW(Ctl(IDC_ST_TXTSERVER), win::W(host));
         SetWindowTextW(Ctl(IDC_ST_TXTPORT), win::W(ToU16(std::to_string(port))));
@@ -103,7 +94,7 @@ struct TerminalWindow : ::testing::Test {
     }
     std::u16string Log() const {
         std::u16string all;
-        for (const auto& r : ColourRuns()) all += r.first;
+        for (const auto& run : ColourRuns()) all += run.first;
         return all;
     }
     // Lets the window's events run until `done`, for at most 20 seconds.
