@@ -62,16 +62,12 @@ TEST_F(Terminal, PortIsReadLenientlyAndRoundedHalvesToEven) {
     EXPECT_TRUE(socket.calls.empty() && log.text.starts_with(u"Please type"));
 }
 
-TEST_F(Terminal, ConnectsThenDisconnectsAndAPeerGoneAlreadyCountsAsConnected) {
-    Connect(u"7", {[&] { socket.state = sck::ResolvingHost; }, [] {}, [&] { socket.state = sck::Connected; }});
+TEST_F(Terminal, WaitsPassOverPendingStatesAndAPeerGoneAlreadyCountsAsConnected) {
+    Connect(u"7", {[&] { socket.state = sck::ResolvingHost; }, [] {}, [&] { socket.state = sck::Closing; }});
     EXPECT_TRUE(view.passes == 3 && view.caption == kDisconnectCaption && view.connectEnabled);
     EXPECT_FALSE(view.serverPortEnabled) << "server and port stay disabled while connected";
     session.cmdConnect_Click();
-    EXPECT_EQ(log.Runs(), (Runs{{u"Connecting to h on txtPort 7, waiting for response...|Connected to 127.0.0.1|"
-                                 u"Disconnecting...|Disconnected.|", kGreen}}));
-    EXPECT_TRUE(Idle() && socket.calls.back() == "close");
-    Connect(u"7", {[&] { socket.state = sck::Closing; }});
-    EXPECT_EQ(view.caption, kDisconnectCaption);
+    EXPECT_TRUE(Idle() && log.text.ends_with(u"Connected to 127.0.0.1|Disconnecting...|Disconnected.|"));
 }
 
 TEST_F(Terminal, RefusedStepsFollowTheAnswerOfTheReport) {
