@@ -72,17 +72,60 @@ key_in() {
     xdotool mousemove --window "$1" 1 1 && xdotool key --clearmodifiers "$2"
 }
 
-# open_tray_menu BUTTON: clicks the tray icon until its menu is up. Right
-# after a window of the program closes, the tray can let a click pass
-# unseen; a click while the menu is closed is harmless to repeat.
+# The tray icon once docked: viewable in the panel, larger than a pixel, and
+# at the same place and size on two readings in a row. A fresh Wine prefix
+# maps the icon before trayer has finished embedding it, and a click then
+# reaches nothing.
+tray_icon_docked() {
+    local id first second
+    id=$(tray_icon) || return 1
+    first=$(xwininfo -id "$id" 2>/dev/null | awk '/Absolute upper-left|Width:|Height:/ {printf "%s ", $NF}')
+    sleep 0.2
+    second=$(xwininfo -id "$id" 2>/dev/null | awk '/Absolute upper-left|Width:|Height:/ {printf "%s ", $NF}')
+    [ -n "$first" ] && [ "$first" = "$second" ] && [ "$(echo "$first" | awk '{print ($3 > 1 && $4 > 1)}')" = 1 ]
+}
+
+# open_tray_menu BUTTON: clicks the docked tray icon until its menu is up,
+# five clicks at most. Right after a window of the program closes, the tray
+# can let a click pass unseen; a click while the menu is closed is harmless
+# to repeat. Says why when it gives up.
 open_tray_menu() {
     local try
-    for try in 1 2 3; do
-        wait_for 10 tray_icon || return 1
+    for try in 1 2 3 4 5; do
+        wait_for 20 tray_icon_docked || { echo "desktop: the tray icon was not docked within 20 s" >&2; return 1; }
         xdotool mousemove --window "$(tray_icon)" 5 5 click "$1"
-        wait_for 4 menu_window && return 0
+        wait_for 3 menu_window && return 0
     done
+    echo "desktop: the menu did not open after 5 clicks on the docked icon" >&2
     return 1
+}
+
+# The number of popup menus open now.
+menu_count() {
+    local id n=0
+    for id in $(xwininfo -root -tree | awk '/\(has no name\): \("wrenfold.exe"/ {print $1}'); do
+        xwininfo -id "$id" | grep -q IsViewable && [ "$(xwininfo -id "$id" | awk '/Height:/ {print $2}')" -gt 50 ] \
+            && n=$((n + 1))
+    done
+    echo "$n"
+}
+
+# menu_count_above N: more than N popup menus are open.
+menu_count_above() { [ "$(menu_count)" -gt "$1" ]; }
+
+# menu_keys KEY...: types the keys into the open menu, the pointer resting on
+# its frame. A letter may open a submenu, and a key typed before that submenu
+# is up goes to the menu before it: after a letter, the next key waits for a
+# new menu (bounded; a letter that opens none lets it go after the bound).
+menu_keys() {
+    local before
+    xdotool mousemove --window "$(menu_window)" 1 1
+    while [ $# -gt 0 ]; do
+        before=$(menu_count)
+        xdotool key --clearmodifiers "$1"
+        if [ $# -gt 1 ] && [ "${#1}" = 1 ]; then wait_for 3 menu_count_above "$before"; fi
+        shift
+    done
 }
 
 # Presses KEY in a dialog window once Wine has given it the keyboard focus

@@ -9,8 +9,12 @@
 #include <bcrypt.h>
 
 #include "aamd532.h"
+#include "platform/win32/Handle.h"
 
 namespace {
+
+void ReleaseBlock(void* block) { VirtualFree(block, 0, MEM_RELEASE); }
+using Block = wf::win::Unique<void*, ReleaseBlock>;
 
 // Large enough that the per-call costs of ReadFile and BCryptHashData vanish
 // next to the hashing; small enough to stay in the cache hierarchy.
@@ -98,15 +102,14 @@ extern "C" LONG __stdcall MDFile(const char* path, char* digest) {
     if (!path || !digest) return Result(ERROR_INVALID_PARAMETER);
     // Readers and writers elsewhere may keep the file open, as they may for
     // any other reader; only an exclusive lock stops us.
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return Result(GetLastError());
+    const wf::win::UniqueFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                               OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) return Result(GetLastError());
 
     // One fixed block whatever the file's size.
-    void* block = VirtualAlloc(nullptr, kBlockSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    const Block block(VirtualAlloc(nullptr, kBlockSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     if (!block) {
         const DWORD e = GetLastError();
-        CloseHandle(file);
         return Result(e ? e : ERROR_NOT_ENOUGH_MEMORY);
     }
 
@@ -114,16 +117,14 @@ extern "C" LONG __stdcall MDFile(const char* path, char* digest) {
     DWORD error = md5.error();
     while (!error) {
         DWORD got = 0;
-        if (!ReadFile(file, block, kBlockSize, &got, nullptr)) {
+        if (!ReadFile(file.get(), block.get(), kBlockSize, &got, nullptr)) {
             error = GetLastError();
             break;
         }
         if (got == 0) break;
-        md5.Add(block, got);
+        md5.Add(block.get(), got);
         error = md5.error();
     }
-    VirtualFree(block, 0, MEM_RELEASE);
-    CloseHandle(file);
     if (error) return Result(error);
     return Result(md5.Finish(digest));
 }

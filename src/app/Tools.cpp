@@ -4,15 +4,25 @@
 
 #include "asciipic/Win32PageServices.h"
 #include "asciipic/frmASCII.h"
+#include "common/OsVersion.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/Win32Mailslots.h"
+#include "platform/win32/Win32NetApi.h"
+#include "platform/win32/Win32Sockets.h"
 #include "platform/win32/Win32Keyboard.h"
 #include "platform/win32/Win32Speech.h"
 #include "shell/RunProgram.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMainIds.h"
+#include "tools/net/frmHostFromIP.h"
+#include "tools/net/frmIPFromHost.h"
+#include "tools/net/frmMessages.h"
+#include "tools/net/frmNetEnum.h"
+#include "tools/net/frmUserInfo.h"
 #include "tools/text/frmCodeDecode.h"
 #include "tools/text/frmMD5.h"
 #include "tools/text/frmNumberConv.h"
+#include "platform/win32/WideText.h"
 #include "tools/text/frmSendKeys.h"
 #include "tools/text/frmTTS.h"
 #include "tools/net/frmSimpleTerminal.h"
@@ -38,6 +48,23 @@ void RegisterTools(frmMain& main, Services& s) {
     auto clock = std::make_shared<win::Win32ClockLocale>();
     main.RegisterTool(IDM_MNUASCIIPIC, [&s, pageFiles, clock](win::Forms& f) {
         f.Open<frmASCII>("frmASCII", s.prompts, s.dialogs, s.pump, *pageFiles, *clock, win::U(GetCommandLineW()));
+    });
+    auto mailslots = std::make_shared<win::Win32Mailslots>();
+    main.RegisterTool(IDM_MNUSENDMESSAGE, [mailslots](win::Forms& f) { f.Open<frmMessages>("frmMessages", *mailslots); });
+    auto sockets = std::make_shared<win::Win32Sockets>();
+    main.RegisterTool(IDM_MNUHOST2IP,
+                      [&s, sockets](win::Forms& f) { f.Open<frmIPFromHost>("frmIPFromHost", s.prompts, *sockets); });
+    main.RegisterTool(IDM_MNUIP2HOST,
+                      [&s, sockets](win::Forms& f) { f.Open<frmHostFromIP>("frmHostFromIP", s.prompts, *sockets); });
+    auto net = std::make_shared<win::Win32NetApi>();
+    const OsTest isWinNT2000 = [] { return IsWinNT2000(); };
+    main.RegisterTool(IDM_MNUNETCOMP, [&s, net, isWinNT2000](win::Forms& f) {
+        f.Open<frmNetEnum>("frmNetEnum", s.prompts, *net, isWinNT2000);
+    });
+    // The default server is this computer, so the window works as it opens.
+    main.RegisterTool(IDM_MNUUSERINFO, [&s, net, isWinNT2000](win::Forms& f) {
+        f.Open<frmUserInfo>("frmUserInfo", s.prompts, *net, isWinNT2000, win::CurrentUserName(),
+                            win::LocalComputerName());
     });
     auto keyboard = std::make_shared<win::Win32Keyboard>(s.pump);
     main.RegisterTool(IDM_MNUSENDKEYS,

@@ -18,6 +18,7 @@
 #include "shell/ShellLogic.h"
 #include "shell/frmMain.h"
 #include "app/Tools.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 

@@ -57,7 +57,7 @@ public:
     // Markup a colour change costs: "</FONT><FONT COLOR=" + 6 digits + ">".
     static constexpr size_t kTagLength = 26;
 
-    // Body encoding step 1: CharPos = 1, the characters, previous colour =
+    // Starts a body: CharPos = 1, the characters, previous colour =
     // background, buffer = "<FONT COLOR=" + background digits + ">". The
     // characters are converted to ANSI once here, not per sample.
     void Begin(Colour background, std::u16string_view chars);

@@ -48,7 +48,9 @@ void BufferedTextSink::Flush() {
 void BufferedTextSink::Close() {
     if (!file_) return;
     Flush();
-    file_.reset();
+    // Closed even when closing fails: a second Close must not try again.
+    const std::unique_ptr<ByteFile> file = std::move(file_);
+    file->Close();
 }
 
 }  // namespace wf

@@ -16,6 +16,11 @@ public:
     // CommandError and leaves none of `bytes` accepted, so writing the same
     // bytes again after the user's Retry neither loses nor doubles anything.
     virtual void Write(std::string_view bytes) = 0;
+    // Puts out what is buffered, so a failure shows where it happens rather
+    // than at Close. A failure throws CommandError and keeps the unwritten
+    // rest for the next Flush (a Retry); Discard drops it (an Ignore).
+    virtual void Flush() = 0;
+    virtual void Discard() = 0;
     // Puts everything out and closes; failures throw CommandError. A sink
     // destroyed without Close still puts out what it can, silently, as the
     // error path's closing of every open file does.
@@ -29,6 +34,8 @@ public:
     // Writes a leading part of `bytes` and returns its length (at least 1 for
     // non-empty bytes), or throws CommandError (61 disk full, 75, ...).
     virtual size_t WriteSome(std::string_view bytes) = 0;
+    // Closes the file; a failure (data the system could not put out) throws.
+    virtual void Close() = 0;
 };
 
 // Opens the page file by name: an existing file is emptied, a missing one
@@ -53,12 +60,13 @@ public:
     BufferedTextSink& operator=(const BufferedTextSink&) = delete;
 
     void Write(std::string_view bytes) override;
+    void Flush() override;
+    void Discard() override { start_ = end_ = 0; }
     void Close() override;
 
     size_t Buffered() const { return end_ - start_; }
 
 private:
-    void Flush();
 
     std::unique_ptr<ByteFile> file_;
     size_t capacity_;

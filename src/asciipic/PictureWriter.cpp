@@ -120,6 +120,9 @@ void AsciiPictureWriter::Generate() {
         if (view_.FontSize().empty()) view_.SetFontSize(kDefaultFontSize);
         WriteLine(*file, FontLine(view_.FontName(), view_.FontSize()));
         WriteLine(*file, u"<BR>");
+        // The head is a few hundred bytes that would otherwise wait in the
+        // buffer: a file that cannot take them fails here, plainly.
+        file->Flush();
 
         WriteASCIIPicture(*file);
         // A cancelled or aborted body stops mid-line; end that line so the
@@ -248,7 +251,12 @@ AsciiPictureWriter::BodyOutcome AsciiPictureWriter::WriteASCIIPicture(TextSink& 
     encoder_.Finish();
     encoder_.AppendLineEnd();
     if (!WriteBuffer(file, true)) return BodyOutcome::Aborted;
-    return BodyOutcome::Finished;
+    // The body's last bytes may still be buffered: put them out while a
+    // failure can still be retried. Abort or Ignore: the body ends where the
+    // file stopped, and the closing lines follow.
+    const StepResult r = RunStep(prompts_, kAsciiCommandName, [&] { file.Flush(); });
+    if (r != StepResult::Done) file.Discard();
+    return r == StepResult::Aborted ? BodyOutcome::Aborted : BodyOutcome::Finished;
 }
 
 }  // namespace wf

@@ -11,7 +11,7 @@
 
 #include "asciipic/BodyEncoder.h"
 #include "asciipic/PageOutput.h"
-#include "asciipic/PictureRaster.h"
+#include "common/PictureRaster.h"
 #include "asciipic/Sampling.h"
 #include "common/Colour.h"
 #include "platform/EventPump.h"

@@ -6,6 +6,7 @@
 
 #include "platform/win32/Handle.h"
 #include "platform/win32/Win32Errors.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 
@@ -20,6 +21,9 @@ public:
         if (!WriteFile(file_.get(), bytes.data(), chunk, &written, nullptr) || (chunk > 0 && written == 0))
             throw ErrorFromWin32(GetLastError() ? GetLastError() : ERROR_DISK_FULL);
         return written;
+    }
+    void Close() override {
+        if (!CloseHandle(file_.release())) throw ErrorFromWin32(GetLastError());
     }
 
 private:

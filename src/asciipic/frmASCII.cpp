@@ -12,6 +12,7 @@
 #include "platform/win32/ColourSwatch.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/WinUtil.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 
@@ -75,23 +76,11 @@ bool FindFont(std::u16string_view name, LOGFONTW& found) {
     if (name.empty() || name.size() >= LF_FACESIZE) return false;
     std::copy(name.begin(), name.end(), query.lfFaceName);
     found = LOGFONTW{};
-    HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(dc, &query, TakeFirstFont, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, dc);
+    EnumFontFamiliesExW(win::WindowDC(nullptr).get(), &query, TakeFirstFont, reinterpret_cast<LPARAM>(&found), 0);
     return found.lfFaceName[0] != L'\0';
 }
 
 }  // namespace
-
-bool FileExists(std::u16string_view path) {
-    if (path.empty()) return false;
-    const std::u16string p(path);
-    // Opened for reading and closed: a folder, a locked or unreadable file is
-    // not a picture file the generator can use.
-    win::UniqueFile file(CreateFileW(win::W(p), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return static_cast<bool>(file);
-}
 
 // The settings and signs of a run, read from and shown in the window's
 // controls. Once the window is gone, reads give what the controls held when
@@ -170,7 +159,7 @@ struct frmASCII::Core {
         : view(swatch), writer(view, picture.Raster(), files, clock, pump, prompts) {}
 
     win::ColourSwatch swatch;  // cmdBackColor's face: the page background
-    win::DibPicture picture;   // picPic
+    win::DibPicture picture;   // the loaded picture, sampled by runs and drawn as the preview
     FrmAsciiView view;
     AsciiPictureWriter writer;
     // Counts LoadPic calls, so that a load which let a newer one run inside
@@ -192,7 +181,6 @@ frmASCII::~frmASCII() {
     // core must not reach for controls that are about to go.
     core_->view.Detach();
     core_->writer.RequestCancel();
-    if (charsFont_) DeleteObject(charsFont_);
 }
 
 const win::DibPicture& frmASCII::Picture() const { return core_->picture; }
@@ -238,9 +226,7 @@ void frmASCII::FillFontList() {
     std::vector<std::u16string> names;
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
-    HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(dc, &query, CollectFaceName, reinterpret_cast<LPARAM>(&names), 0);
-    ReleaseDC(nullptr, dc);
+    EnumFontFamiliesExW(win::WindowDC(nullptr).get(), &query, CollectFaceName, reinterpret_cast<LPARAM>(&names), 0);
     // A family comes once per character set; the list shows each name once.
     std::sort(names.begin(), names.end(), LessIgnoringCase);
     names.erase(std::unique(names.begin(), names.end(), EqualIgnoringCase), names.end());
@@ -273,11 +259,10 @@ void frmASCII::ApplyCharsFont(std::u16string_view faceName) {
     lf.lfWeight = FW_NORMAL;
     lf.lfItalic = lf.lfUnderline = lf.lfStrikeOut = FALSE;
     lf.lfEscapement = lf.lfOrientation = 0;
-    HFONT font = CreateFontIndirectW(&lf);
+    win::UniqueGdi font(CreateFontIndirectW(&lf));
     if (!font) return;
-    SendDlgItemMessageW(hwnd(), IDC_TXTASCIICHAR, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (charsFont_) DeleteObject(charsFont_);
-    charsFont_ = font;
+    SendDlgItemMessageW(hwnd(), IDC_TXTASCIICHAR, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    charsFont_ = std::move(font);  // the face shown before is deleted only now
 }
 
 void frmASCII::cmbFont_Change() { ApplyCharsFont(Text(IDC_CMBFONT)); }
@@ -365,9 +350,8 @@ void frmASCII::LoadPic() {
 void frmASCII::ShowPreview() {
     const PreviewBox box = PreviewBoxTwips(core_->picture.HimetricWidth(), core_->picture.HimetricHeight());
     HWND img = Item(IDC_IMGPIC);
-    HDC dc = GetDC(hwnd());
-    const int dpiX = GetDeviceCaps(dc, LOGPIXELSX), dpiY = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(hwnd(), dc);
+    const win::WindowDC dc(hwnd());
+    const int dpiX = GetDeviceCaps(dc.get(), LOGPIXELSX), dpiY = GetDeviceCaps(dc.get(), LOGPIXELSY);
     SetWindowPos(img, nullptr, 0, 0, TwipsToPixels(box.widthTwips, dpiX > 0 ? dpiX : 96),
                  TwipsToPixels(box.heightTwips, dpiY > 0 ? dpiY : 96), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(img, nullptr, TRUE);
@@ -381,19 +365,17 @@ void frmASCII::DrawPreview(const DRAWITEMSTRUCT& item) {
         FillRect(item.hDC, &rc, GetSysColorBrush(COLOR_BTNFACE));
         return;
     }
-    HDC mem = CreateCompatibleDC(item.hDC);
-    HGDIOBJ old = SelectObject(mem, picture.Bitmap());
+    const win::UniqueDC mem(CreateCompatibleDC(item.hDC));
+    const win::Selected bitmap(mem.get(), picture.Bitmap());
     SetStretchBltMode(item.hDC, HALFTONE);
     SetBrushOrgEx(item.hDC, 0, 0, nullptr);
-    StretchBlt(item.hDC, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, mem, 0, 0, picture.Width(),
+    StretchBlt(item.hDC, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, mem.get(), 0, 0, picture.Width(),
                picture.Height(), SRCCOPY);
-    SelectObject(mem, old);
-    DeleteDC(mem);
 }
 
 void frmASCII::OutputGuess() {
     const std::u16string current = Text(IDC_TXTOUTFILE);
-    const std::u16string guess = wf::OutputGuess(Text(IDC_TXTINFILE), current, FileExists);
+    const std::u16string guess = wf::OutputGuess(Text(IDC_TXTINFILE), current, win::FileReadable);
     if (guess != current) SetText(IDC_TXTOUTFILE, guess);
 }
 

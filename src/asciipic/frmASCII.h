@@ -16,12 +16,9 @@
 #include "platform/Prompts.h"
 #include "platform/win32/DibPicture.h"
 #include "platform/win32/Forms.h"
+#include "platform/win32/Handle.h"
 
 namespace wf {
-
-// True when the file can be opened for reading (and is closed again at
-// once); a missing file, a folder, no access or an empty path give false.
-bool FileExists(std::u16string_view path);
 
 class frmASCII : public win::DialogForm {
 public:
@@ -43,7 +40,7 @@ public:
     void LoadPic();
     void OutputGuess();
 
-    // The picture as last loaded (picPic).
+    // The picture as last loaded, hidden behind the preview.
     const win::DibPicture& Picture() const;
     bool Running() const;
 
@@ -72,7 +69,7 @@ private:
     // holds it, and tells it whether the window is still there.
     std::shared_ptr<Core> core_;
     // The font of txtASCIIChar, owned here; the box keeps a handle to it.
-    HFONT charsFont_ = nullptr;
+    win::UniqueGdi charsFont_;
     // The window was asked to close during a run: close once the run ends.
     bool closePending_ = false;
 };

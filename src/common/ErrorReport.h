@@ -1,5 +1,5 @@
 #pragma once
-// modErrorHandler: the one report for trapped command failures and the
+// The one report for trapped command failures and the
 // Abort/Retry/Ignore protocol that every command follows with its answer.
 #include <cstdint>
 #include <string>
@@ -15,7 +15,7 @@ enum class ErrorChoice : int32_t { Abort = 0, Retry = 1, Ignore = 2 };
 // The text and title the report shows; split out so they can be checked alone.
 std::u16string CommandErrorText(const CommandError& error);
 std::u16string CommandErrorTitle(std::u16string_view commandName);
-inline constexpr int kCommandErrorStyle = mb::Exclamation + mb::AbortRetryIgnore;  // 50
+inline constexpr int kCommandErrorStyle = mb::Exclamation + mb::AbortRetryIgnore;
 
 ErrorChoice ReportCommandError(Prompts& prompts, const CommandError& error,
                                std::u16string_view commandName);

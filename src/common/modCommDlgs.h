@@ -8,9 +8,15 @@
 namespace wf {
 
 inline constexpr size_t kFileBufferChars = 255;
-inline constexpr uint32_t kOpenFlags = 0x1804;  // file and path must exist, hide read-only
-inline constexpr uint32_t kSaveFlags = 0x806;   // path must exist, hide read-only, ask before overwriting
-inline constexpr uint32_t kColourFlags = 0x80;  // solid colours only
+// The dialogs' flag bits this program uses, by the values the dialogs define.
+namespace ofn {
+inline constexpr uint32_t HideReadOnly = 0x4, OverwritePrompt = 0x2, PathMustExist = 0x800, FileMustExist = 0x1000;
+}  // namespace ofn
+inline constexpr uint32_t kSolidColoursOnly = 0x80;
+
+inline constexpr uint32_t kOpenFlags = ofn::FileMustExist | ofn::PathMustExist | ofn::HideReadOnly;
+inline constexpr uint32_t kSaveFlags = ofn::PathMustExist | ofn::HideReadOnly | ofn::OverwritePrompt;
+inline constexpr uint32_t kColourFlags = kSolidColoursOnly;
 
 // Description/pattern pairs, each part followed by a NUL, closed by a second
 // NUL however the caller ended it.

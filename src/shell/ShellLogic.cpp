@@ -42,7 +42,7 @@ int32_t TrayMessageFromX(double x, int scaleMode, double twipsPerPixelX) {
     return RoundToInt32(n);
 }
 
-bool TrayMessageOpensMenu(int32_t message) { return message == 514 || message == 517; }
+bool TrayMessageOpensMenu(int32_t message) { return message == kLeftButtonUp || message == kRightButtonUp; }
 
 std::u16string DosCommandPrefix(bool commandComFound, std::u16string_view comspec) {
     if (commandComFound) return u"command.com /c ";

@@ -33,7 +33,9 @@ Programs InitializePrograms();
 // Scale mode 3 is pixels; any other divides X by the twips per pixel first.
 inline constexpr int kScalePixels = 3;
 int32_t TrayMessageFromX(double x, int scaleMode, double twipsPerPixelX);
-// Only released left (514) and right (517) buttons open the menu.
+// The mouse messages the tray reports, by their window-message numbers.
+inline constexpr int32_t kLeftButtonUp = 514, kRightButtonUp = 517;
+// Only released left and right buttons open the menu.
 bool TrayMessageOpensMenu(int32_t message);
 
 // "command.com /c " where a command.com exists, else the interpreter that

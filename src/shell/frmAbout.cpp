@@ -1,9 +1,12 @@
 #include "shell/frmAbout.h"
 
+#include "platform/win32/Handle.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/WinUtil.h"
 #include "shell/ShellLogic.h"
 #include "shell/SysInfo.h"
 #include "shell/frmAboutIds.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 
@@ -16,9 +19,7 @@ void frmAbout::Form_Load() {
     SetText(IDC_LBLVERSION, ShortVersion());
     SetText(IDC_LBLTITLE, title);
     // The web address keeps its classic face.
-    HDC dc = GetDC(hwnd());
-    const int height = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(hwnd(), dc);
+    const int height = -MulDiv(8, GetDeviceCaps(win::WindowDC(hwnd()).get(), LOGPIXELSY), 72);
     linkFont_.reset(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif"));
     SendMessageW(Item(IDC_LABEL1), WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);

@@ -5,8 +5,11 @@
 #include <cstring>
 
 #include "shell/frmMainIds.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
+
+static_assert(kLeftButtonUp == WM_LBUTTONUP && kRightButtonUp == WM_RBUTTONUP);
 
 frmMain::frmMain(win::Forms& forms, Prompts& prompts, Launcher& launcher, Help& help, std::u16string exePath,
                  std::u16string dosPrefix)
@@ -42,7 +45,27 @@ void frmMain::Form_Load() {
     // The dialog is created without WS_VISIBLE: it stays hidden.
 }
 
-void frmMain::AddTrayIcon() { Shell_NotifyIconA(NIM_ADD, &trayIcon_); }
+bool frmMain::NotifyIcon(DWORD message) { return Shell_NotifyIconA(message, &trayIcon_) != FALSE; }
+
+void frmMain::AddTrayIcon() {
+    if (NotifyIcon(NIM_ADD)) {
+        if (trayRetriesLeft_ > 0) KillTimer(hwnd(), kTrayRetryTimer);
+        trayRetriesLeft_ = 0;
+    } else if (trayRetriesLeft_ == 0) {
+        trayRetriesLeft_ = kTrayRetries;
+        SetTimer(hwnd(), kTrayRetryTimer, kTrayRetryMs, nullptr);
+    }
+}
+
+void frmMain::OnTimer(UINT_PTR id) {
+    if (id != kTrayRetryTimer || trayRetriesLeft_ == 0) return;
+    if (NotifyIcon(NIM_ADD)) {
+        trayRetriesLeft_ = 0;
+    } else if (--trayRetriesLeft_ > 0) {
+        return;
+    }
+    KillTimer(hwnd(), kTrayRetryTimer);
+}
 
 void frmMain::ShowLoadedNotice() {
     prompts_.MsgBox(
@@ -51,7 +74,7 @@ void frmMain::ShowLoadedNotice() {
         u"Wrenfold now loaded!", mb::OkOnly + mb::Information);
 }
 
-void frmMain::Form_Unload() { Shell_NotifyIconA(NIM_DELETE, &trayIcon_); }
+void frmMain::Form_Unload() { NotifyIcon(NIM_DELETE); }
 
 void frmMain::Form_MouseMove(int x) {
     // The window works in pixels, so X is the mouse message itself.

@@ -25,7 +25,7 @@ public:
     // Hooks the two "run a program" entries to their command.
     void RegisterRunProgram(std::function<void()> run) { runProgram_ = std::move(run); }
 
-    // Step 7 of start-up: the one-time "loaded" notice.
+    // The one-time notice that the program is loaded and where to find it.
     void ShowLoadedNotice();
 
     const NOTIFYICONDATAA& TrayIcon() const { return trayIcon_; }
@@ -40,8 +40,17 @@ protected:
     void Form_Unload() override;
     bool OnCommand(int id, int notifyCode) override;
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    void OnTimer(UINT_PTR id) override;
     // Shows mnuPopup at the mouse; modal until the menu closes.
     virtual void ShowPopupMenu();
+    // Adds or removes the tray icon; false when the shell refuses.
+    virtual bool NotifyIcon(DWORD message);
+
+    // A shell that is not ready yet (at log-on) refuses the icon: the add is
+    // tried again every 2 s for 2 minutes, and whenever the taskbar appears.
+    static constexpr UINT_PTR kTrayRetryTimer = 1;
+    static constexpr UINT kTrayRetryMs = 2000;
+    static constexpr int kTrayRetries = 60;
 
 private:
     void Form_MouseMove(int x);
@@ -53,6 +62,7 @@ private:
     win::UniqueMenu menu_;
     NOTIFYICONDATAA trayIcon_{};
     UINT taskbarCreated_;
+    int trayRetriesLeft_ = 0;
     std::map<int, ToolOpener> tools_;
     std::function<void()> runProgram_;
 };

@@ -1,11 +1,8 @@
 #pragma once
 // Scripted file and colour dialogs that record their arguments.
-#include <deque>
 #include <optional>
-#include <stdexcept>
-#include <string>
-#include <vector>
 
+#include "fakes/FakePrompts.h"
 #include "platform/CommonDialogs.h"
 
 namespace wf::test {
@@ -27,19 +24,13 @@ public:
                                       std::u16string_view initialDir, std::u16string_view defaultExt) override {
         fileCalls.push_back({owner, openFlag, std::u16string(title), std::u16string(initialFile),
                              std::u16string(filter), std::u16string(initialDir), std::u16string(defaultExt)});
-        if (files.empty()) throw std::logic_error("unexpected file dialog");
-        auto r = files.front();
-        files.pop_front();
-        return r;
+        return TakeNext(files, "unexpected file dialog");
     }
     bool ShowColorDialog(uintptr_t, ColourTarget& control) override {
         ++colourCalls;
-        if (colours.empty()) throw std::logic_error("unexpected colour dialog");
-        auto c = colours.front();
-        colours.pop_front();
-        if (!c) return false;
-        control.SetBackColor(*c);
-        return true;
+        const auto c = TakeNext(colours, "unexpected colour dialog");
+        if (c) control.SetBackColor(*c);
+        return c.has_value();
     }
 };
 

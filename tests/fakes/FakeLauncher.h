@@ -10,11 +10,8 @@ namespace wf::test {
 
 class FakeLauncher : public Launcher {
 public:
-    struct Start_ {
-        std::u16string commandLine;
-        int windowStyle;
-    };
-    std::vector<Start_> attempts;  // every call, failed or not
+    struct Attempt { std::u16string commandLine; int windowStyle; };
+    std::vector<Attempt> attempts;  // every call, failed or not
     int failures = 0;              // how many of the next calls fail
     int errorNumber = err::FileNotFound;
 

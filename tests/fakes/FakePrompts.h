@@ -10,6 +10,15 @@
 
 namespace wf::test {
 
+// The next scripted answer; a call nobody scripted is a test failure, not a default.
+template <class T>
+T TakeNext(std::deque<T>& answers, const char* unexpected) {
+    if (answers.empty()) throw std::logic_error(unexpected);
+    T next = std::move(answers.front());
+    answers.pop_front();
+    return next;
+}
+
 struct ShownMessage {
     std::u16string text, title;
     int style;
@@ -28,18 +37,12 @@ public:
 
     int MsgBox(std::u16string_view text, std::u16string_view title, int style) override {
         messages.push_back({std::u16string(text), std::u16string(title), style});
-        if (answers.empty()) throw std::logic_error("unexpected message box");
-        const int a = answers.front();
-        answers.pop_front();
-        return a;
+        return TakeNext(answers, "unexpected message box");
     }
     std::u16string InputBox(std::u16string_view prompt, std::u16string_view title,
                             std::u16string_view defaultText) override {
         inputBoxes.push_back({std::u16string(prompt), std::u16string(title), std::u16string(defaultText)});
-        if (inputs.empty()) throw std::logic_error("unexpected input box");
-        auto s = inputs.front();
-        inputs.pop_front();
-        return s;
+        return TakeNext(inputs, "unexpected input box");
     }
 };
 

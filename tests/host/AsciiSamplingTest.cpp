@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "asciipic/PictureRaster.h"
+#include "common/PictureRaster.h"
 #include "asciipic/Sampling.h"
 #include "asciipic/modColours.h"
 
@@ -52,22 +52,58 @@ TEST(HTMLColour, RedGreenBlueInUpperCaseHex) {
     EXPECT_STREQ(digits, "EEFFC0");
 }
 
-TEST(PictureRaster, ReadsDibBitsTopDownAndBottomUpAndOutsideAsNoPixel) {
-    // Two rows of three pixels, bytes blue, green, red, unused.
-    const unsigned char topDown[] = {0x30, 0x20, 0x10, 0xFF, 0, 0, 0xFF, 0, 0xFF, 0, 0, 0,
-                                     1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0};
-    unsigned char bottomUp[24];
-    std::memcpy(bottomUp, topDown + 12, 12);
-    std::memcpy(bottomUp + 12, topDown, 12);
-    const Bgrx32Raster a(topDown, 3, 2, 12), b(bottomUp + 12, 3, 2, -12);
-    for (const Bgrx32Raster* r : {&a, &b}) {
-        EXPECT_EQ(std::pair(r->Width(), r->Height()), std::pair(3, 2));
-        Colour row[4];
-        r->ReadRow(0, 0, 1, 3, row);
-        EXPECT_EQ(std::vector<Colour>(row, row + 3), (std::vector<Colour>{0x302010, 0x0000FF, 0xFF0000}));
-        r->ReadRow(1, 0, 2, 2, row);
-        EXPECT_EQ(std::vector<Colour>(row, row + 2), (std::vector<Colour>{0x010203, 0x070809}));
+// DIB bits of colour numbers laid out as GDI does: blue, green, red (and an
+// unused byte at 32 bits), each row followed by `pad` bytes, top row first or
+// last, in a buffer of their exact size.
+std::vector<unsigned char> DibBits(const std::vector<Colour>& pixels, int width, int bytes, int pad, bool bottomUp) {
+    std::vector<unsigned char> bits;
+    const int height = static_cast<int>(pixels.size()) / width;
+    for (int r = 0; r < height; ++r) {
+        const int y = bottomUp ? height - 1 - r : r;
+        for (int x = 0; x < width; ++x) {
+            const Colour c = pixels[static_cast<size_t>(y * width + x)];
+            bits.insert(bits.end(), {BlueOf(c), GreenOf(c), RedOf(c)});
+            if (bytes == 4) bits.push_back(0xEE);
+        }
+        if (r + 1 < height) bits.insert(bits.end(), static_cast<size_t>(pad), 0xDD);
     }
+    return bits;
+}
+
+TEST(PictureRaster, ReadsDibBitsOfBothDepthsTopDownAndBottomUpAsTheColoursInMemory) {
+    const std::vector<Colour> colours = {0x102030, 0x0000FF, 0xFF0000, 0x010203, 0x040506, 0x070809};
+    const MemoryRaster want(3, 2, colours);
+    // y, x0, step, count: whole rows, steps, and reads that run off every side.
+    const int reads[][4] = {{0, 0, 1, 3}, {1, 0, 2, 2}, {1, 2, 1, 1}, {0, -1, 1, 5}, {1, -3, 2, 4}, {-1, 0, 1, 2},
+                            {2, 0, 1, 3}, {0, 3, 1, 2}};
+    const struct { const char* name; int bytes, pad; bool bottomUp; } layouts[] = {
+        {"32-bit top-down", 4, 0, false}, {"32-bit bottom-up", 4, 0, true},
+        {"24-bit top-down, padded", 3, 3, false}, {"24-bit bottom-up, padded", 3, 3, true},
+        {"24-bit, unpadded", 3, 0, false}};
+    for (const auto& l : layouts) {
+        SCOPED_TRACE(l.name);
+        const std::vector<unsigned char> bits = DibBits(colours, 3, l.bytes, l.pad, l.bottomUp);
+        const ptrdiff_t stride = 3 * l.bytes + l.pad;
+        const unsigned char* top = l.bottomUp ? bits.data() + stride : bits.data();
+        const DibRaster r(top, 3, 2, l.bottomUp ? -stride : stride, l.bytes * 8);
+        EXPECT_EQ(std::pair(r.Width(), r.Height()), std::pair(3, 2));
+        for (const auto& [y, x0, step, count] : reads) {
+            std::vector<Colour> got(static_cast<size_t>(count)), expected(static_cast<size_t>(count));
+            r.ReadRow(y, x0, step, count, got.data());
+            want.ReadRow(y, x0, step, count, expected.data());
+            EXPECT_EQ(got, expected) << "row " << y << " from " << x0 << " by " << step;
+        }
+    }
+    // The bytes blue 0x30, green 0x20, red 0x10 are the colour number 0x302010.
+    const unsigned char pixel[] = {0x30, 0x20, 0x10, 0x00};
+    DibRaster dib(pixel, 1, 1, 4, 32);
+    EXPECT_EQ(PixelAt(dib, 0, 0), 0x302010u);
+    // The same view reads the next picture at its own depth, and none after Detach.
+    dib.Attach(pixel + 1, 1, 1, 4, 24);
+    EXPECT_EQ(PixelAt(dib, 0, 0), 0x201000u);
+    dib.Detach();
+    EXPECT_EQ(std::pair(PixelAt(dib, 0, 0), dib.Width()), std::pair(kNoPixel, 0));
+    EXPECT_THROW(DibRaster(pixel, 1, 1, 4, 16), std::invalid_argument);
     const MemoryRaster m(3, 2, std::vector<Colour>{1, 2, 3, 4, 5, 6});
     Colour row[4];
     m.ReadRow(0, -1, 1, 4, row);
@@ -77,7 +113,6 @@ TEST(PictureRaster, ReadsDibBitsTopDownAndBottomUpAndOutsideAsNoPixel) {
     m.ReadRow(2, 0, 1, 2, row);  // below the picture
     EXPECT_EQ(row[1], kNoPixel);
     EXPECT_EQ(PixelAt(m, -5, 0), kNoPixel);
-    EXPECT_EQ(PixelAt(Bgrx32Raster(), 0, 0), kNoPixel);
     EXPECT_THROW(MemoryRaster(2, 2, std::vector<Colour>{1, 2, 3}), std::invalid_argument);
 }
 

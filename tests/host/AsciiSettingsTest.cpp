@@ -4,36 +4,26 @@
 #include <vector>
 
 #include "asciipic/GeneratorSettings.h"
+#include "common/Text.h"
 
 namespace wf {
 namespace {
 
-TEST(GeneratorCommandLine, ArgumentsFollowTheProgramPath) {
-    EXPECT_EQ(CommandLineArguments(u"\"C:\\Program Files\\Wrenfold\\wrenfold.exe\" \"C:\\pics\\cat.jpg\""),
-              u"\"C:\\pics\\cat.jpg\"");
-    EXPECT_EQ(CommandLineArguments(u"wrenfold.exe   C:\\pics\\cat.jpg"), u"C:\\pics\\cat.jpg");
-    EXPECT_EQ(CommandLineArguments(u"\"C:\\w f\\wrenfold.exe\""), u"");
-    EXPECT_EQ(CommandLineArguments(u"wrenfold.exe"), u"");
-    EXPECT_EQ(CommandLineArguments(u""), u"");
-}
-
-TEST(GeneratorCommandLine, OnePairOfSurroundingQuotesIsRemoved) {
+TEST(GeneratorCommandLine, ArgumentsFollowTheProgramPathAndOnePairOfQuotesIsRemoved) {
+    const std::pair<std::u16string, std::u16string> args[] = {
+        {u"\"C:\\Program Files\\Wrenfold\\wrenfold.exe\" \"C:\\pics\\cat.jpg\"", u"\"C:\\pics\\cat.jpg\""},
+        {u"wrenfold.exe   C:\\pics\\cat.jpg", u"C:\\pics\\cat.jpg"}, {u"\"C:\\w f\\wrenfold.exe\"", u""},
+        {u"wrenfold.exe", u""}, {u"", u""}};
+    for (const auto& [line, rest] : args) EXPECT_EQ(CommandLineArguments(line), rest) << ToUtf8(line);
     const std::pair<std::u16string, std::u16string> cases[] = {
-        {u"\"C:\\pics\\cat.jpg\"", u"C:\\pics\\cat.jpg"},
-        {u"C:\\pics\\cat.jpg", u"C:\\pics\\cat.jpg"},
+        {u"\"C:\\pics\\cat.jpg\"", u"C:\\pics\\cat.jpg"}, {u"C:\\pics\\cat.jpg", u"C:\\pics\\cat.jpg"},
         {u"C:\\my pics\\a cat.jpg", u"C:\\my pics\\a cat.jpg"},  // unquoted spaces stay
-        {u"\"C:\\my pics\\a cat.jpg\"", u"C:\\my pics\\a cat.jpg"},
-        {u"", u""},
+        {u"\"C:\\my pics\\a cat.jpg\"", u"C:\\my pics\\a cat.jpg"}, {u"", u""},
         // A lone quote, an unclosed quote and text after the closing quote
         // (a second dropped file, a trailing blank) give the first path whole.
-        {u"\"", u""},
-        {u"\"\"", u""},
-        {u"\"C:\\a.gif", u"C:\\a.gif"},
-        {u"\"C:\\a.gif\" \"C:\\b.gif\"", u"C:\\a.gif"},
-        {u"\"C:\\a.gif\" ", u"C:\\a.gif"},
-        {u"C:\\a.gif  ", u"C:\\a.gif"},
-    };
-    for (const auto& [given, path] : cases) EXPECT_EQ(InputPathFromCommandLine(given), path);
+        {u"\"", u""}, {u"\"\"", u""}, {u"\"C:\\a.gif", u"C:\\a.gif"}, {u"\"C:\\a.gif\" \"C:\\b.gif\"", u"C:\\a.gif"},
+        {u"\"C:\\a.gif\" ", u"C:\\a.gif"}, {u"C:\\a.gif  ", u"C:\\a.gif"}};
+    for (const auto& [given, path] : cases) EXPECT_EQ(InputPathFromCommandLine(given), path) << ToUtf8(given);
 }
 
 TEST(OutputGuess, ProposesTheInputPathWithSuffixWhenTheInputExists) {
@@ -50,39 +40,21 @@ TEST(OutputGuess, ProposesTheInputPathWithSuffixWhenTheInputExists) {
 }
 
 TEST(PreviewBox, HimetricSizesBelowTheBoxBecomeItsTwips) {
-    auto box = PreviewBoxTwips(1000, 800);  // smaller both ways
-    EXPECT_EQ(box.widthTwips, 1000);
-    EXPECT_EQ(box.heightTwips, 800);
-    box = PreviewBoxTwips(16933, 800);  // wide and low
-    EXPECT_EQ(box.widthTwips, 1770);
-    EXPECT_EQ(box.heightTwips, 800);
-    box = PreviewBoxTwips(1000, 12700);
-    EXPECT_EQ(box.widthTwips, 1000);
-    EXPECT_EQ(box.heightTwips, 1365);
-    box = PreviewBoxTwips(1770, 1365);  // not below: the full box
-    EXPECT_EQ(box.widthTwips, 1770);
-    EXPECT_EQ(box.heightTwips, 1365);
-    box = PreviewBoxTwips(1769, 1364);
-    EXPECT_EQ(box.widthTwips, 1769);
-    EXPECT_EQ(box.heightTwips, 1364);
-    box = PreviewBoxTwips(0, 0);  // the empty raster
-    EXPECT_EQ(box.widthTwips, 0);
-    EXPECT_EQ(box.heightTwips, 0);
-}
-
-TEST(PreviewBox, UnitConversions) {
-    EXPECT_EQ(PixelsToHimetric(640, 96), 16933);
-    EXPECT_EQ(PixelsToHimetric(48, 96), 1270);
-    EXPECT_EQ(PixelsToHimetric(10, 0), 0);
-    EXPECT_EQ(TwipsToPixels(1770, 96), 118);
-    EXPECT_EQ(TwipsToPixels(1365, 96), 91);
-    EXPECT_EQ(TwipsToPixels(1365, 144), 137);  // 136.5 rounds up
+    const std::pair<std::pair<int32_t, int32_t>, std::pair<int32_t, int32_t>> cases[] = {  // himetric, twips
+        {{1000, 800}, {1000, 800}}, {{16933, 800}, {1770, 800}}, {{1000, 12700}, {1000, 1365}},  // small, wide, tall
+        {{1770, 1365}, {1770, 1365}}, {{1769, 1364}, {1769, 1364}}, {{0, 0}, {0, 0}}};  // not below: the box; empty
+    for (const auto& [himetric, twips] : cases) {
+        const auto box = PreviewBoxTwips(himetric.first, himetric.second);
+        EXPECT_EQ(std::pair(box.widthTwips, box.heightTwips), twips) << himetric.first << "x" << himetric.second;
+    }
+    EXPECT_EQ(std::vector<int32_t>({PixelsToHimetric(640, 96), PixelsToHimetric(48, 96), PixelsToHimetric(10, 0),
+                                    TwipsToPixels(1770, 96), TwipsToPixels(1365, 96), TwipsToPixels(1365, 144)}),
+              std::vector<int32_t>({16933, 1270, 0, 118, 91, 137}));  // 136.5 rounds up
 }
 
 TEST(GeneratorStatus, DimensionsInPlainDecimal) {
-    EXPECT_EQ(DimensionsText(640, 480), u"Dimensions: 640x480");
-    EXPECT_EQ(DimensionsText(0, 0), u"Dimensions: 0x0");
-    EXPECT_EQ(DimensionsText(12000, 1), u"Dimensions: 12000x1");
+    EXPECT_EQ(DimensionsText(640, 480) + DimensionsText(0, 0) + DimensionsText(12000, 1),
+              u"Dimensions: 640x480Dimensions: 0x0Dimensions: 12000x1");
 }
 
 }  // namespace

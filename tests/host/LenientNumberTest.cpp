@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/Errors.h"
 #include "common/Text.h"
@@ -58,10 +59,8 @@ TEST(LenientNumber, ReadingBeyondTheRangeOverflows) {
 TEST(LenientNumber, RoundsHalvesToEvenWithinRange) {
     const std::pair<double, int32_t> cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {-0.5, 0}, {0.5, 0},
                                                 {2.4999, 2}, {2.5001, 3}, {-2.6, -3}, {32766.5, 32766}, {-32768.5, -32768}};
-    for (const auto& [value, expected] : cases) {
-        EXPECT_EQ(RoundToInt16(value), expected) << value;
-        EXPECT_EQ(RoundToInt32(value), expected) << value;
-    }
+    for (const auto& [value, expected] : cases)
+        EXPECT_TRUE(RoundToInt16(value) == expected && RoundToInt32(value) == expected) << value;
     EXPECT_EQ(RoundToInt32(2147483646.5), 2147483646);
     EXPECT_EQ(RoundToInt32(-2147483648.4), INT32_MIN);
     for (const double value : {32767.5, -32769.0, std::nan("")})
@@ -71,18 +70,15 @@ TEST(LenientNumber, RoundsHalvesToEvenWithinRange) {
 }
 
 TEST(LenientNumber, CheckedArithmeticTrapsOverflow) {
-    EXPECT_EQ(CheckedAdd16(32000, 767), 32767);
-    EXPECT_EQ(CheckedAdd16(-32000, -768), -32768);
-    EXPECT_EQ(CheckedAdd32(INT32_MAX, INT32_MIN), -1);
-    EXPECT_EQ(CheckedMul32(-65536, 32768), INT32_MIN);
-    EXPECT_EQ(CheckedMul32(46341, -46340), -2147441940);
-    ExpectOverflow([] { CheckedAdd16(32767, 1); }, "add16 up");
-    ExpectOverflow([] { CheckedAdd16(-32768, -1); }, "add16 down");
-    ExpectOverflow([] { CheckedAdd32(INT32_MAX, 1); }, "add32 up");
-    ExpectOverflow([] { CheckedAdd32(INT32_MIN, -1); }, "add32 down");
-    ExpectOverflow([] { CheckedMul32(65536, 32768); }, "mul32 up");
-    ExpectOverflow([] { CheckedMul32(-65536, 32769); }, "mul32 down");
-    ExpectOverflow([] { CheckedMul32(INT32_MIN, -1); }, "mul32 sign flip");
+    EXPECT_EQ(std::vector<int32_t>({CheckedAdd16(32000, 767), CheckedAdd16(-32000, -768), CheckedAdd32(INT32_MAX, INT32_MIN),
+                                    CheckedMul32(-65536, 32768), CheckedMul32(46341, -46340)}),
+              std::vector<int32_t>({32767, -32768, -1, INT32_MIN, -2147441940}));
+    const std::pair<const char*, void (*)()> overflows[] = {
+        {"add16 up", [] { CheckedAdd16(32767, 1); }}, {"add16 down", [] { CheckedAdd16(-32768, -1); }},
+        {"add32 up", [] { CheckedAdd32(INT32_MAX, 1); }}, {"add32 down", [] { CheckedAdd32(INT32_MIN, -1); }},
+        {"mul32 up", [] { CheckedMul32(65536, 32768); }}, {"mul32 down", [] { CheckedMul32(-65536, 32769); }},
+        {"mul32 sign flip", [] { CheckedMul32(INT32_MIN, -1); }}};
+    for (const auto& [what, action] : overflows) ExpectOverflow(action, what);
 }
 
 }  // namespace

@@ -82,11 +82,10 @@ TEST(NumberConversion, OverflowAnswersAbortRetryIgnore) {
         p.answers = c.answers;
         EXPECT_EQ(ConvertNumber(p, c.in, c.from, c.to), c.out) << ToUtf8(c.in);
         ASSERT_EQ(p.messages.size(), c.answers.size()) << ToUtf8(c.in);
-        for (const auto& m : p.messages) {
-            EXPECT_EQ(m.title, u"Number Converter error");
-            EXPECT_EQ(m.text, u"An error occured while executing this command:\r\n\r\nOverflow (6)");
-            EXPECT_EQ(m.style, mb::Exclamation + mb::AbortRetryIgnore);
-        }
+        for (const auto& m : p.messages)
+            EXPECT_EQ(std::tie(m.title, m.text, m.style),
+                      std::make_tuple(u"Number Converter error",
+                                      u"An error occured while executing this command:\r\n\r\nOverflow (6)", 50));
     }
 }
 
@@ -103,14 +102,11 @@ TEST(NumberConversionProperty, DecimalToEachBaseAndBack) {
         std::snprintf(oct, sizeof oct, "%o", bits);
         std::string bin = std::bitset<32>(bits).to_string();
         bin.erase(0, std::min(bin.find('1'), size_t{31}) / 4 * 4);  // whole nibbles of leading zeros
-        ASSERT_EQ(Convert(dec, D, H), ToU16(hex));
-        ASSERT_EQ(Convert(dec, D, O), ToU16(oct));
-        ASSERT_EQ(Convert(dec, D, B), ToU16(bin));
-        ASSERT_EQ(Convert(dec, D, D), dec);
+        ASSERT_EQ(Convert(dec, D, H) + u"|" + Convert(dec, D, O) + u"|" + Convert(dec, D, B) + u"|" + Convert(dec, D, D),
+                  ToU16(std::string(hex) + "|" + oct + "|" + bin + "|") + dec);
         // Patterns that fit in 16 bits read back as 16-bit numbers.
         const std::u16string back = ToU16(std::to_string((v >= 0x8000 && v <= 0xFFFF) ? v - 0x10000 : v));
-        ASSERT_EQ(Convert(ToU16(hex), H, D), back);
-        ASSERT_EQ(Convert(ToU16(oct), O, D), back);
+        ASSERT_TRUE(Convert(ToU16(hex), H, D) == back && Convert(ToU16(oct), O, D) == back) << v;
         // Below 2^28 binary has at most 28 places, short of the place-value overflow.
         const std::u16string smallDec = ToU16(std::to_string(small(rng)));
         ASSERT_EQ(Convert(Convert(smallDec, D, B), B, D), smallDec);

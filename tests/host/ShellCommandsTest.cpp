@@ -1,12 +1,15 @@
-// Run a program, the About box's registry look-up, and the file dialog's record.
+// The tray shell apart from its window: the launcher table, the tray callback,
+// the menu commands, Run a Program, System Info and the file dialog's record.
 #include <gtest/gtest.h>
 
+#include "common/Text.h"
 #include "common/modCommDlgs.h"
 #include "fakes/FakeCommonDialogs.h"
 #include "fakes/FakeLauncher.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeRegistry.h"
 #include "shell/RunProgram.h"
+#include "shell/ShellLogic.h"
 #include "shell/SysInfo.h"
 
 namespace wf {
@@ -14,107 +17,185 @@ namespace {
 
 using Starts = std::vector<std::pair<std::u16string, int>>;  // command line, window style
 
-struct Rig {
+struct RecordingHelp : Help {
+    bool result = false;
+    std::u16string file, topic;
+    uintptr_t owner = 0;
+    bool DisplayTopic(uintptr_t o, std::u16string_view f, std::u16string_view t) override {
+        std::tie(owner, file, topic) = std::tuple(o, f, t);
+        return result;
+    }
+};
+
+struct Shell : ::testing::Test {
     test::FakePrompts prompts;
     test::FakeCommonDialogs dialogs;
     test::FakeLauncher launcher;
     test::FakeRegistry reg;
+    RecordingHelp help;
     RunProgram run{prompts, dialogs, launcher, 77};
+    MenuCommands menu{prompts, launcher, help, u"C:\\w\\Wrenfold.chm", u"command.com /c "};
+    void Reset() { prompts = {}, dialogs = {}, launcher = {}, reg = {}; }  // for the next row
     Starts Started() const {
         Starts out;
         for (const auto& a : launcher.attempts) out.emplace_back(a.commandLine, a.windowStyle);
         return out;
     }
 };
+
+TEST(TrayCallback, DecodesTheMessageFromXAndOpensTheMenuOnReleasedButtonsOnly) {
+    const struct { double x; int scale, twips; int32_t message; } cases[] = {  // a twips window at 15 per pixel
+        {7710, 1, 15, 514}, {7755, 1, 15, 517}, {7680, 1, 15, 512}, {7695, 1, 15, 513},
+        {514, kScalePixels, 15, 514},  // pixels: no division
+        {514.5, kScalePixels, 1, 514}, {515.5, kScalePixels, 1, 516}, {7717.5, 1, 15, 514}};  // halves to even
+    for (const auto& c : cases) EXPECT_EQ(TrayMessageFromX(c.x, c.scale, c.twips), c.message) << c.x;
+    for (int m = 0x200; m <= 0x20E; ++m) EXPECT_EQ(TrayMessageOpensMenu(m), m == 514 || m == 517) << m;
+}
+
+TEST(DosCommand, PrefersCommandComThenComspec) {
+    EXPECT_EQ(DosCommandPrefix(true, u"C:\\windows\\system32\\cmd.exe"), u"command.com /c ");
+    EXPECT_EQ(DosCommandPrefix(false, u"C:\\windows\\system32\\cmd.exe"), u"C:\\windows\\system32\\cmd.exe /c ");
+    EXPECT_EQ(DosCommandPrefix(false, u""), u"cmd.exe /c ");
+}
+
+TEST_F(Shell, StartProgStartsTheTableEntryMaximisedAndFollowsTheAnswer) {
+    for (int16_t i = 0; i < 6; ++i) menu.mnuStartProg_Click(i);
+    const Starts s = Started();
+    ASSERT_EQ(s.size(), 6u);
+    EXPECT_EQ(Starts(s.begin(), s.begin() + 3), (Starts{{u"c:\\program files\\microsoft office\\office\\winword.exe", 3},
+                                                         {u"c:\\program files\\microsoft office\\office\\excel.exe", 3},
+                                                         {u"c:\\program files\\internet explorer\\iexplore.exe", 3}}));
+    EXPECT_TRUE(s[3].first.starts_with(u"c:\\program files\\microsoft visual studio\\")) << ToUtf8(s[3].first);
+    EXPECT_EQ(s[4].first, u"explorer.exe");
+    EXPECT_TRUE(s[5].first.starts_with(u"explorer.exe \\\\")) << ToUtf8(s[5].first);
+    EXPECT_TRUE(s[3].second == 3 && s[4].second == 3 && s[5].second == 3 && prompts.messages.empty());
+
+    launcher.failures = -1;
+    prompts.answers = {answer::Retry, answer::Retry, answer::Ignore, answer::Abort};
+    menu.mnuStartProg_Click(0);  // Retry twice, then Ignore
+    menu.mnuStartProg_Click(1);  // Abort at once
+    EXPECT_EQ(launcher.attempts.size(), 6u + 3u + 1u);
+    ASSERT_EQ(prompts.messages.size(), 4u);
+    EXPECT_EQ(prompts.messages[0].title, u"Start Program error");
+    EXPECT_NE(prompts.messages[0].text.find(u"File not found (53)"), std::u16string::npos);
+}
+
+// Open a Folder and Run DOS Program: the prompt, what is started, and that
+// an empty text (Cancel) starts nothing; an interpreter that cannot start is reported.
+TEST_F(Shell, TypedFolderAndDosCommands) {
+    const struct { void (MenuCommands::*click)(); std::u16string title, prompt, typed, started; } cases[] = {
+        {&MenuCommands::mnuFolder_Click, u"Folder?", u"What folder do you want to open?", u"C:\\Windows",
+         u"explorer.exe C:\\Windows"},
+        {&MenuCommands::mnuDOSProg_Click, u"Run DOS prog",
+         u"Please type in the name of a dos program that you want to run\r\nFor example, DIR C:", u"DIR C:",
+         u"command.com /c DIR C:"}};
+    for (const auto& c : cases) {
+        Reset();
+        prompts.inputs = {c.typed, u""};
+        (menu.*c.click)();
+        (menu.*c.click)();
+        EXPECT_EQ(Started(), (Starts{{c.started, 3}}));
+        const auto& in = prompts.inputBoxes.at(0);
+        EXPECT_EQ(std::tie(in.title, in.prompt, in.defaultText), std::make_tuple(c.title, c.prompt, u""));
+    }
+    launcher.failures = 1;
+    prompts.inputs = {u"DIR", u"x"};
+    prompts.answers = {answer::Retry, answer::Ignore};
+    menu.mnuDOSProg_Click();
+    EXPECT_EQ(launcher.attempts.size(), 1u + 2u);  // retried once, then started
+    EXPECT_EQ(prompts.messages.at(0).title, u"Run DOS Program error");
+    launcher.failures = 1;
+    menu.mnuFolder_Click();
+    EXPECT_EQ(prompts.messages.at(1).title, u"Open a Folder error");
+    EXPECT_EQ(launcher.attempts.size(), 1u + 3u);  // Ignore: not started again
+}
+
+TEST_F(Shell, HelpShowsIndexOrSaysItCannot) {
+    help.result = true;
+    menu.mnuHelpContents_Click(42);
+    EXPECT_EQ(std::tie(help.file, help.topic, help.owner), std::make_tuple(u"C:\\w\\Wrenfold.chm", u"index.htm", 42u));
+    EXPECT_TRUE(prompts.messages.empty());
+    help.result = false;
+    prompts.answers = {answer::Ok};
+    menu.mnuHelpContents_Click(42);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    const auto& m = prompts.messages[0];
+    EXPECT_EQ(std::tie(m.text, m.title, m.style), std::make_tuple(u"Unable to display help!", u"Wrenfold", 0));
+}
+
 // "Run a Program..." and "Start other Program..." must behave alike, so every case runs through both.
 constexpr void (RunProgram::*kEntries[])() = {&RunProgram::mnuRunProg_Click, &RunProgram::mnuOtherProg_Click};
 
-TEST(RunProgram, CancelStartsNothingAndAChosenLineStartsUnchanged) {
+TEST_F(Shell, RunProgramCancelStartsNothingAndAChosenLineStartsUnchanged) {
     const std::u16string browsed = u"C:\\Program Files\\My App\\app.exe";
     const std::u16string typed = u"  c:\\program files\\x y\\tool.exe /a \"b c\"  ";
     for (auto entry : kEntries) {
-        Rig r;
-        r.prompts.answers = {answer::No, answer::Yes, answer::Yes, answer::No};
-        r.prompts.inputs = {u"", typed};
-        r.dialogs.files = {u"", browsed};
-        for (int i = 0; i < 4; ++i) (r.run.*entry)();
-        ASSERT_EQ(r.prompts.messages.size(), 4u);  // the question each time, nothing more
-        const auto& q = r.prompts.messages[0];
+        Reset();
+        prompts.answers = {answer::No, answer::Yes, answer::Yes, answer::No};
+        prompts.inputs = {u"", typed};
+        dialogs.files = {u"", browsed};
+        for (int i = 0; i < 4; ++i) (run.*entry)();
+        ASSERT_EQ(prompts.messages.size(), 4u);  // the question each time, nothing more
+        const auto& q = prompts.messages[0];
         EXPECT_EQ(std::tie(q.text, q.title, q.style),
                   std::make_tuple(u"Do you want to use a browse dialog to find the file?", u"Question", 36));
-        const auto& in = r.prompts.inputBoxes.at(0);
+        const auto& in = prompts.inputBoxes.at(0);
         EXPECT_EQ(std::tie(in.prompt, in.title), std::make_tuple(u"What program?", u"Program"));
-        const auto& c = r.dialogs.fileCalls.at(0);
-        EXPECT_EQ(std::tie(c.owner, c.openFlag, c.title, c.initialFile, c.initialDir, c.defaultExt),
-                  std::make_tuple(uintptr_t{77}, int16_t{1}, u"Choose file...", u"", u"", u"exe"));
-        EXPECT_EQ(c.filter, std::u16string(u"Programs\0*.exe;*.com;*.bat", 26));
-        EXPECT_EQ(r.Started(), (Starts{{browsed, 1}, {typed, 1}}));
+        const auto& c = dialogs.fileCalls.at(0);
+        EXPECT_EQ(std::tie(c.owner, c.openFlag, c.title, c.initialFile, c.initialDir, c.defaultExt, c.filter),
+                  std::make_tuple(uintptr_t{77}, int16_t{1}, u"Choose file...", u"", u"", u"exe",
+                                  std::u16string(u"Programs\0*.exe;*.com;*.bat", 26)));
+        EXPECT_EQ(Started(), (Starts{{browsed, 1}, {typed, 1}}));
     }
 }
 
-TEST(RunProgram, FailingStartIsReportedRetriedOrEnded) {
+TEST_F(Shell, RunProgramFailingStartIsReportedRetriedOrEnded) {
     const std::pair<std::deque<int>, size_t> cases[] = {  // answers to the question and reports, starts
         {{answer::No, answer::Retry, answer::Retry, answer::Abort}, 3},
         {{answer::No, answer::Abort}, 1}, {{answer::No, answer::Ignore}, 1}};
     for (auto entry : kEntries)
         for (const auto& [answers, starts] : cases) {
-            Rig r;
-            r.launcher.failures = -1;
-            r.prompts.answers = answers;
-            r.prompts.inputs = {u"nothing.exe"};
-            (r.run.*entry)();
-            EXPECT_EQ(r.launcher.attempts.size(), starts);
-            ASSERT_EQ(r.prompts.messages.size(), starts + 1);
-            const auto& m = r.prompts.messages[1];
+            Reset();
+            launcher.failures = -1;
+            prompts.answers = answers;
+            prompts.inputs = {u"nothing.exe"};
+            (run.*entry)();
+            EXPECT_EQ(launcher.attempts.size(), starts);
+            ASSERT_EQ(prompts.messages.size(), starts + 1);
+            const auto& m = prompts.messages[1];
             EXPECT_EQ(std::tie(m.title, m.style), std::make_tuple(u"Run other program error", 50));
         }
 }
 
 constexpr uint32_t HKLM = kHKeyLocalMachine;
 
-TEST(GetKeyValue, StringsDwordsOtherTypesAndMissingValues) {
-    test::FakeRegistry reg;
-    reg.SetString(HKLM, u"k", u"withNul", u"C:\\a b\\x.exe", true);
-    reg.SetString(HKLM, u"k", u"noNul", u"abc", false);
-    reg.values[{HKLM, u"k", u"dword"}] = RegistryValue{kRegDword, std::string("\xfe\xff\xff\xff", 4)};
-    reg.values[{HKLM, u"k", u"bin"}] = RegistryValue{kRegBinary, std::string("\x01\x02", 2)};
-    const std::tuple<std::u16string, bool, std::u16string> cases[] = {  // name, read, value after
-        {u"withNul", true, u"C:\\a b\\x.exe"}, {u"noNul", true, u"abc"}, {u"dword", true, u"-2"},
-        {u"bin", true, u"as passed"}, {u"missing", false, u""}};
-    for (const auto& [name, read, after] : cases) {
-        std::u16string v = u"as passed";
-        EXPECT_EQ(GetKeyValue(reg, HKLM, u"k", name, v), read);
-        EXPECT_EQ(v, after);
-    }
-}
-
-TEST(StartSysInfo, StartsWhatTheRegistryNamesOrSaysUnavailable) {
+// GetKeyValue's own cases run against the real registry in the Windows tests.
+TEST_F(Shell, StartSysInfoStartsWhatTheRegistryNamesOrSaysUnavailable) {
     const std::u16string inFolder = u"C:\\tools\\MSINFO32.EXE";
-    struct Case {
+    const struct {
         const char16_t *loc1, *loc2;  // MSINFO's PATH, Shared Tools Location's MSINFO folder
         bool exists, unavailable;
         int failures;
         std::vector<std::u16string> checked;
         Starts started;
-    } const cases[] = {
+    } cases[] = {
         {u"C:\\msinfo\\msinfo32.exe", u"C:\\tools", false, false, 0, {}, {{u"C:\\msinfo\\msinfo32.exe", 1}}},
         {nullptr, u"C:\\tools", false, true, 0, {inFolder}, {}},
         {nullptr, u"C:\\tools", true, false, 0, {inFolder}, {{inFolder, 1}}},
         {nullptr, nullptr, false, true, 0, {}, {}},
         {u"C:\\gone.exe", nullptr, false, true, 1, {}, {{u"C:\\gone.exe", 1}}}};  // the start fails
     for (const auto& c : cases) {
-        Rig r;
-        if (c.loc1) r.reg.SetString(HKLM, u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", u"PATH", c.loc1, true);
-        if (c.loc2) r.reg.SetString(HKLM, u"SOFTWARE\\Microsoft\\Shared Tools Location", u"MSINFO", c.loc2, true);
-        r.launcher.failures = c.failures;
-        r.prompts.answers = {answer::Ok};
+        Reset();
+        if (c.loc1) reg.SetString(HKLM, u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", u"PATH", c.loc1, true);
+        if (c.loc2) reg.SetString(HKLM, u"SOFTWARE\\Microsoft\\Shared Tools Location", u"MSINFO", c.loc2, true);
+        launcher.failures = c.failures;
+        prompts.answers = {answer::Ok};
         std::vector<std::u16string> checked;
-        StartSysInfo(r.reg, [&](std::u16string_view p) { checked.emplace_back(p); return c.exists; }, r.launcher,
-                     r.prompts);
+        StartSysInfo(reg, [&](std::u16string_view p) { checked.emplace_back(p); return c.exists; }, launcher, prompts);
         EXPECT_EQ(checked, c.checked);
-        EXPECT_EQ(r.Started(), c.started);
-        ASSERT_EQ(r.prompts.messages.size(), c.unavailable ? 1u : 0u);
-        for (const auto& m : r.prompts.messages)
+        EXPECT_EQ(Started(), c.started);
+        ASSERT_EQ(prompts.messages.size(), c.unavailable ? 1u : 0u);
+        for (const auto& m : prompts.messages)
             EXPECT_EQ(std::tie(m.text, m.title, m.style),
                       std::make_tuple(u"System Information Is Unavailable At This Time", u"Wrenfold", 0));
     }

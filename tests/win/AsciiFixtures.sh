@@ -5,6 +5,8 @@
 #   16x16 ICO, CUR: the same colours at (0,0) and (15,15)
 #   16x8 JPEG: an 8x8 block of #C03020, then one of #2040A0
 #   4x2 GIF: left half transparent, right half blue
+#   3x1 PNG with alpha: red, transparent, blue at alpha 0x80
+#   3x2 32-bit BMP of red whose unused bytes are 0x80, which is no alpha
 #   3x2 and 2x1 BMP of black, white and red for whole pages; a 600x400 BMP
 #   whose every pixel differs from the one before, for long runs
 #   a .jpg that is text and an empty .bmp, which are no pictures
@@ -25,6 +27,8 @@ printf '\002' | dd of=s.cur bs=1 seek=2 conv=notrunc 2>/dev/null
 printf '\000\000\000\000' | dd of=s.cur bs=1 seek=10 conv=notrunc 2>/dev/null
 convert -size 8x8 xc:'#C03020' -size 8x8 xc:'#2040A0' +append -sampling-factor 1x1 -quality 100 s.jpg
 convert -size 2x2 xc:none -size 2x2 xc:blue +append tr.gif
+convert -size 1x1 xc:red xc:none xc:'#0000FF80' +append png32:a.png
+convert -size 3x2 xc:'#FF000080' -define bmp3:alpha=true bmp3:x.bmp
 convert -size 3x2 xc:black -fill white -draw 'point 1,0' -draw 'point 2,0' -fill red -draw 'point 0,1' \
   -draw 'point 1,1' -type TrueColor bmp3:p.bmp
 convert -size 2x1 xc:black -fill white -draw 'point 1,0' -type TrueColor bmp3:q.bmp

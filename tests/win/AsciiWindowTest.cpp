@@ -22,6 +22,8 @@
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32Prompts.h"
 #include "win/WinTestSupport.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/WinUtil.h"
 
 namespace wf {
 namespace {
@@ -44,21 +46,36 @@ TEST(AsciiPicture, DecodesEveryFormatOfTheFilterOverTheBackgroundGiven) {
     using Pixels = std::vector<std::tuple<int, int, Colour>>;
     const Pixels small = {{0, 0, kRed}, {4, 2, kLime}, {2, 1, kBlue}};
     const Pixels icon = {{0, 0, kRed}, {15, 15, kLime}, {15, 0, kBlue}};
-    const struct { const char16_t* file; Colour back; int width, height; Pixels pixels; int tolerance; } cases[] = {
-        {u"s.bmp", kBlack, 5, 3, small, 0}, {u"s.dib", kBlack, 5, 3, small, 0}, {u"s.gif", kBlack, 5, 3, small, 0},
-        {u"s.png", kBlack, 5, 3, small, 0}, {u"s.ico", kBlack, 16, 16, icon, 0}, {u"s.cur", kBlack, 16, 16, icon, 0},
+    // Opaque pictures keep their own 24 bits a pixel; palettes, alpha and icons take 32.
+    const struct {
+        const char16_t* file;
+        Colour back;
+        int width, height, bits;
+        Pixels pixels;
+        int tolerance;
+    } cases[] = {
+        {u"s.bmp", kBlack, 5, 3, 24, small, 0}, {u"s.dib", kBlack, 5, 3, 24, small, 0},
+        {u"s.gif", kBlack, 5, 3, 32, small, 0}, {u"s.png", kBlack, 5, 3, 24, small, 0},
+        {u"s.ico", kBlack, 16, 16, 32, icon, 0}, {u"s.cur", kBlack, 16, 16, 32, icon, 0},
         // Lossy, so near: #C03020 and #2040A0 as colour numbers.
-        {u"s.jpg", kBlack, 16, 8, {{2, 2, 0x2030C0}, {5, 6, 0x2030C0}, {13, 5, 0xA04020}}, 6},
+        {u"s.jpg", kBlack, 16, 8, 24, {{2, 2, 0x2030C0}, {5, 6, 0x2030C0}, {13, 5, 0xA04020}}, 6},
         // The left half is transparent and takes the background of the load.
-        {u"tr.gif", kWhite, 4, 2, {{0, 0, kWhite}, {1, 1, kWhite}, {2, 0, kBlue}, {3, 1, kBlue}}, 0},
+        {u"tr.gif", kWhite, 4, 2, 32, {{0, 0, kWhite}, {1, 1, kWhite}, {2, 0, kBlue}, {3, 1, kBlue}}, 0},
+        // Blue at alpha 0x80 lies half over the background, rounded.
+        {u"a.png", kWhite, 3, 1, 32, {{0, 0, kRed}, {1, 0, kWhite}, {2, 0, 0xFF7F7F}}, 0},
+        {u"a.png", kBlack, 3, 1, 32, {{0, 0, kRed}, {1, 0, kBlack}, {2, 0, 0x800000}}, 0},
+        {u"x.bmp", kWhite, 3, 2, 32, {{0, 0, kRed}, {2, 1, kRed}}, 0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(ToUtf8(c.file));
+        SCOPED_TRACE(ToUtf8(c.file) + (c.back == kWhite ? " on white" : " on black"));
         win::DibPicture picture;
         ASSERT_NO_THROW(picture.Load(Fixture(c.file), c.back));
         EXPECT_EQ(std::make_tuple(picture.Width(), picture.Height(), picture.Raster().Width(),
                                   picture.Raster().Height()), std::make_tuple(c.width, c.height, c.width, c.height));
         EXPECT_TRUE(picture.Bitmap() && picture.HimetricWidth() > 0 && picture.HimetricHeight() > 0);
+        DIBSECTION dib{};
+        ASSERT_EQ(GetObjectW(picture.Bitmap(), sizeof dib, &dib), static_cast<int>(sizeof dib));
+        EXPECT_EQ(dib.dsBm.bmBitsPixel, c.bits);
         for (const auto& [x, y, want] : c.pixels) {
             const Colour got = PixelAt(picture.Raster(), x, y);
             EXPECT_LE(std::max({std::abs(RedOf(got) - RedOf(want)), std::abs(GreenOf(got) - GreenOf(want)),
@@ -69,13 +86,13 @@ TEST(AsciiPicture, DecodesEveryFormatOfTheFilterOverTheBackgroundGiven) {
 }
 
 TEST(AsciiPicture, WhatIsNoPictureFailsToLoadAndLeavesItEmpty) {
-    // FileExists is true only for a file that opens; no name is no picture, and no error.
+    // Only a file that opens is readable; no name is no picture, and no error.
     const std::pair<std::u16string, bool> cases[] = {{Fixture(u"notes.jpg"), true}, {Fixture(u"empty.bmp"), true},
         {Fixture(u"missing.gif"), false}, {ExeFolder(), false}, {Fixture(u"nowhere\\a.gif"), false}, {u"", false}};
     win::DibPicture picture;
     for (const auto& [path, exists] : cases) {
         SCOPED_TRACE(ToUtf8(path));
-        EXPECT_EQ(FileExists(path), exists);
+        EXPECT_EQ(win::FileReadable(path), exists);
         picture.Load(Fixture(u"s.bmp"), kBlack);
         ASSERT_EQ(picture.Width(), 5);
         bool failed = false;

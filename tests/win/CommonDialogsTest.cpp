@@ -14,6 +14,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmAboutIds.h"
 #include "win/WinTestSupport.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 namespace {
@@ -43,12 +44,8 @@ TEST(FileDialog, CancelExistingMissingDefaultExtensionAndTooLongName) {
     wchar_t dir[MAX_PATH];
     GetWindowsDirectoryW(dir, MAX_PATH);
     const std::u16string win = win::U(dir), programs(u"Programs\0*.exe;*.com;*.bat", 26), htm(u"HTM files\0*.htm", 15);
-    const struct {
-        std::u16string typed;
-        int button;
-        int16_t openFlag;
-        std::u16string title, initialFile, filter, defaultExt, result;
-    } cases[] = {
+    const struct { std::u16string typed; int button; int16_t openFlag; std::u16string title, initialFile, filter,
+                   defaultExt, result; } cases[] = {
         {u"", IDCANCEL, 1, u"Choose file...", u"", programs, u"exe", u""},
         {win + u"\\notepad.exe", IDOK, 1, u"Choose file...", u"", programs, u"exe", win + u"\\notepad.exe"},
         {win + u"\\no-such-program.exe", IDOK, 1, u"Choose file...", u"", programs, u"exe", u""},  // refused
@@ -64,8 +61,8 @@ TEST(FileDialog, CancelExistingMissingDefaultExtensionAndTooLongName) {
         test::DialogAnswerer answerer(std::ref(driver));
         EXPECT_EQ(Lower(dialogs.ShowOpenSaveDialog(0, c.openFlag, c.title, c.initialFile, c.filter, u"", c.defaultExt)),
                   Lower(c.result));
-        EXPECT_EQ(driver.title, c.title);
-        EXPECT_EQ(driver.initialText, c.initialFile.substr(0, kFileBufferChars - 1));  // shortened, not overrun
+        // The name box shortened, not overrun.
+        EXPECT_EQ(driver.title + u"|" + driver.initialText, c.title + u"|" + c.initialFile.substr(0, kFileBufferChars - 1));
         // Only the missing file is refused, by the dialog's own message box; the user then cancels.
         const bool refused = c.button == IDOK && c.result.empty();
         EXPECT_EQ(driver.boxText.empty(), !refused);
@@ -126,13 +123,11 @@ struct AboutFixture : ::testing::Test {
 
 TEST_F(AboutFixture, CaptionsAfterLoad) {
     HWND h = Open();
-    EXPECT_EQ(test::WindowText(h), u"About Wrenfold");
     const std::pair<int, std::u16string> captions[] = {
-        {IDC_LBLTITLE, u"Wrenfold"}, {IDC_LBLVERSION, u"Version 2.2.0"}, {IDOK, u"OK"},
-        {IDC_LBLDESCRIPTION,
-         u"This program is a directory program, containing most of the tools that you will ever need!"},
+        {0, u"About Wrenfold"}, {IDC_LBLTITLE, u"Wrenfold"}, {IDC_LBLVERSION, u"Version 2.2.0"}, {IDOK, u"OK"},
+        {IDC_LBLDESCRIPTION, u"This program is a directory program, containing most of the tools that you will ever need!"},
         {IDC_CMDSYSINFO, u"&System Info..."}};
-    for (const auto& [id, text] : captions) EXPECT_EQ(test::WindowText(GetDlgItem(h, id)), text) << id;
+    for (const auto& [id, text] : captions) EXPECT_EQ(test::WindowText(id ? GetDlgItem(h, id) : h), text) << id;
     EXPECT_NE(SendDlgItemMessageW(h, IDC_IMAGE1, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
 }
 
@@ -141,13 +136,8 @@ TEST_F(AboutFixture, OpenedTwiceIsOneWindowThatEnterAndEscClose) {
         HWND h = Open();
         EXPECT_EQ(Open(), h);
         EXPECT_EQ(forms.Loaded().size(), 1u);
-        // The key as the dialog manager sees it, typed into the focused button.
-        SetFocus(GetDlgItem(h, IDOK));
-        MSG msg{GetFocus(), WM_KEYDOWN, vk, 0, 0, {0, 0}};
-        if (!forms.RouteDialogMessage(msg)) DispatchMessageW(&msg);
-        test::PumpMessages();
-        EXPECT_FALSE(IsWindow(h)) << vk;
-        EXPECT_TRUE(forms.Loaded().empty());
+        test::PressKey(forms, GetDlgItem(h, IDOK), vk);  // typed into the focused button
+        EXPECT_TRUE(!IsWindow(h) && forms.Loaded().empty()) << vk;
     }
 }
 

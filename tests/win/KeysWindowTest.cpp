@@ -11,6 +11,7 @@
 #include "fakes/FakePrompts.h"
 #include "platform/win32/Forms.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32Keyboard.h"
 #include "platform/win32/Win32Prompts.h"

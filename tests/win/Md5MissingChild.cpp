@@ -17,6 +17,7 @@
 #include "tools/text/frmMD5.h"
 #include "win/TestWindowIds.h"
 #include "win/WinTestSupport.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 
@@ -38,13 +39,9 @@ protected:
 
 std::u16string IconOf(HWND box) {
     // The icon's control id differs between Windows (20) and Wine (1088).
-    for (int id : {20, 1088}) {
-        const HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, id, STM_GETICON, 0, 0));
-        if (!icon) continue;
-        if (icon == LoadIconW(nullptr, IDI_EXCLAMATION)) return u"exclamation";
-        return u"other";
-    }
-    return u"none";
+    HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, 20, STM_GETICON, 0, 0));
+    if (!icon) icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, 1088, STM_GETICON, 0, 0));
+    return !icon ? u"none" : icon == LoadIconW(nullptr, IDI_EXCLAMATION) ? u"exclamation" : u"other";
 }
 
 void Answer(HWND box) {

@@ -10,7 +10,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <string>
 
@@ -23,6 +22,7 @@
 #include "platform/win32/Win32Clipboard.h"
 #include "tools/text/frmMD5.h"
 #include "tools/text/frmMD5Ids.h"
+#include "platform/win32/WideText.h"
 #include "win/WinTestSupport.h"
 
 namespace wf {
@@ -33,25 +33,17 @@ using namespace std::string_literals;
 
 // RFC 1321, appendix A.5.
 const std::pair<std::string, std::string> kRfcSuite[] = {
-    {"", "d41d8cd98f00b204e9800998ecf8427e"},
-    {"a", "0cc175b9c0f1b6a831c399e269772661"},
-    {"abc", "900150983cd24fb0d6963f7d28e17f72"},
-    {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
+    {"", "d41d8cd98f00b204e9800998ecf8427e"}, {"a", "0cc175b9c0f1b6a831c399e269772661"},
+    {"abc", "900150983cd24fb0d6963f7d28e17f72"}, {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
     {"abcdefghijklmnopqrstuvwxyz", "c3fcd3d76192e4007dfb496cca67e13b"},
     {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "d174ab98d277d9f5a5611c2c9f419d9f"},
     {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
-     "57edf4a22be3c955ac49da2e2107b67a"},
-};
-const std::u16string kAbcDigest = u"900150983cd24fb0d6963f7d28e17f72";
+     "57edf4a22be3c955ac49da2e2107b67a"}};
+const std::u16string kAbcDigest = u"900150983cd24fb0d6963f7d28e17f72", kADigest = u"0cc175b9c0f1b6a831c399e269772661",
+                     kEmptyDigest = u"d41d8cd98f00b204e9800998ecf8427e", kMessageDigest = u"f96b697d7cb7938d525a2f31aaf161d0";
 const std::string kUntouched(32, ' ');
 
-std::u16string ExeFolder() {
-    wchar_t path[MAX_PATH];
-    const std::u16string s(reinterpret_cast<char16_t*>(path), GetModuleFileNameW(nullptr, path, MAX_PATH));
-    return s.substr(0, s.find_last_of(u'\\'));
-}
-
-std::u16string DoubleFolder(const char16_t* name) { return ExeFolder() + u"\\" + name; }
+std::u16string DoubleFolder(const char16_t* name) { return win::ProgramFolder() + u"\\" + name; }
 
 // A folder of its own under %TEMP%, removed with what the test put in it.
 struct Scratch {
@@ -59,10 +51,8 @@ struct Scratch {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() /
         ("wf-md5-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial));
     Scratch() { std::filesystem::create_directory(dir); }
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
-    }
+    ~Scratch() { std::filesystem::remove_all(dir, ignored); }
+    std::error_code ignored;
     std::u16string File(const std::u16string& name, const std::string& bytes) {
         EXPECT_TRUE(std::ofstream(dir / name, std::ios::binary).write(bytes.data(), bytes.size()));
         return (dir / name).u16string();
@@ -89,15 +79,7 @@ Result HashFile(Md5Library& lib, const std::u16string& path) {
     return Observe([&, ansi = ToAnsi(path)](char* d) { return lib.MDFile(ansi.c_str(), d); });
 }
 
-// The CommandError that `call` throws; number -1 when it throws none.
-CommandError Thrown(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const CommandError& e) {
-        return e;
-    }
-    return CommandError(-1, u"nothing thrown");
-}
+using test::Thrown;
 
 TEST(Aamd532, RfcSuiteThroughMDStringFixAndMDFileEvenAcrossReadBlocks) {
     Aamd532Library dll;  // loads the library by name and takes both exports undecorated
@@ -114,13 +96,9 @@ TEST(Aamd532, RfcSuiteThroughMDStringFixAndMDFileEvenAcrossReadBlocks) {
     const Result whole = HashText(dll, bytes, static_cast<int32_t>(bytes.size()));
     EXPECT_NE(whole.second, kUntouched);
     EXPECT_EQ(HashFile(dll, dir.File(u"big.bin", bytes)), whole);
-}
-
-TEST(Aamd532, MDStringFixHashesExactlyTheGivenLength) {
-    Aamd532Library dll;
+    // MDStringFix hashes exactly the given length, a NUL (below, through MD5String) included.
     EXPECT_EQ(HashText(dll, "abcdef", 3), Result(0, "900150983cd24fb0d6963f7d28e17f72"));
-    EXPECT_EQ(HashText(dll, "a\0b"s, 3), Result(0, "70350f6027bce3713f6b76473084309b"));  // a NUL is data
-    EXPECT_EQ(HashText(dll, {}, 0), Result(0, "d41d8cd98f00b204e9800998ecf8427e"));
+    EXPECT_EQ(HashText(dll, {}, 0), Result(0, "d41d8cd98f00b204e9800998ecf8427e"));  // no text at all
     EXPECT_EQ(HashText(dll, "abc", -1), Result(ERROR_INVALID_PARAMETER, kUntouched));
 }
 
@@ -137,27 +115,12 @@ TEST(ModMD5, LoadsFromTheProgramFolderOnFirstUseAndHashesAnsiBytes) {
     EXPECT_EQ(MD5String(library, u"caf\u00e9"), u"961f50f6282239d09e48f812c1ca7276");
 }
 
-TEST(ModMD5, WhatALibraryLeavesUnwrittenStaysASpaceAndNeverPassesForAFileDigest) {
-    Aamd532Library half(DoubleFolder(u"md5-half"));
-    EXPECT_EQ(MD5String(half, u"anything"), u"098f6bcd4621d373" + std::u16string(16, u' '));
-    Scratch dir;  // it claims success for a file but writes nothing
-    EXPECT_EQ(Thrown([&] { MD5File(half, dir.File(u"x.txt", "abc")); }).number(), err::PathFileAccess);
-}
-
-// ---- the window ----
-
-
 // The real library, noting the mouse pointer while it reads a file.
 struct CursorSpy : Md5Library {
     Aamd532Library real;
     HCURSOR during = nullptr;
-    int32_t MDFile(const char* path, char* digest) override {
-        during = GetCursor();
-        return real.MDFile(path, digest);
-    }
-    int32_t MDStringFix(const char* text, int32_t length, char* digest) override {
-        return real.MDStringFix(text, length, digest);
-    }
+    int32_t MDFile(const char* path, char* digest) override { return during = GetCursor(), real.MDFile(path, digest); }
+    int32_t MDStringFix(const char* text, int32_t n, char* digest) override { return real.MDStringFix(text, n, digest); }
 };
 
 struct Md5Window : ::testing::Test {
@@ -173,7 +136,6 @@ struct Md5Window : ::testing::Test {
     HWND Item(int id) const { return GetDlgItem(w, id); }
     std::u16string Text(int id) const { return test::WindowText(Item(id)); }
     void Click(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
-    void Type(wchar_t key) { SendMessageW(Item(IDC_TXTINPUTSTRING), WM_CHAR, key, 1); }
     std::u16string Go(const std::u16string& path) {
         SetWindowTextW(Item(IDC_TXTINPUTFILE), W(path));
         Click(IDC_CMDGO);
@@ -187,44 +149,30 @@ struct Md5Window : ::testing::Test {
     }
 };
 
-TEST_F(Md5Window, OpensWithItsCaptionsAndTheEmptyTextDigestAndEscKeepsIt) {
+TEST_F(Md5Window, OpensWithTheEmptyTextDigestEachKeystrokeUpdatesItAndCopyTakesTheShownText) {
     Open(library);
-    std::u16string texts = test::WindowText(w);  // the caption, then every control's text in order
-    for (HWND c = GetWindow(w, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        texts.append(u"|").append(test::WindowText(c));
-    EXPECT_EQ(texts, u"MD5 Hashing|Get MD5 hash of a string|String:||Hash: |d41d8cd98f00b204e9800998ecf8427e|copy|"
-                     u"Get MD5 hash of a file|File: ||...|Go!|Hash: ||copy|Exit");
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(test::AllTexts(w), u"MD5 Hashing|Get MD5 hash of a string|String:||Hash: |" + kEmptyDigest +
+                                     u"|copy|Get MD5 hash of a file|File: ||...|Go!|Hash: ||copy|Exit");
     for (int id : {IDC_TXTSTRINGHASH, IDC_TXTFILEHASH, IDC_TXTINPUTSTRING})
         EXPECT_EQ((GetWindowLongW(Item(id), GWL_STYLE) & ES_READONLY) != 0, id != IDC_TXTINPUTSTRING) << id;
     // No cancel button in its design: a stray Esc must not throw the typed text away.
     SendMessageW(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_TRUE(IsWindow(w));
-}
-
-TEST_F(Md5Window, EveryKeystrokeUpdatesTheStringDigest) {
-    Open(library);
-    const std::wstring keys = L"abc\b\b\b";
-    const char16_t* digests[] = {u"0cc175b9c0f1b6a831c399e269772661", u"187ef4436122d1cc2f40dc2b92f0eba0",
-                                 kAbcDigest.c_str(), u"187ef4436122d1cc2f40dc2b92f0eba0",
-                                 u"0cc175b9c0f1b6a831c399e269772661", u"d41d8cd98f00b204e9800998ecf8427e"};
-    for (size_t i = 0; i < keys.size(); ++i) {
-        Type(keys[i]);
-        EXPECT_EQ(Text(IDC_TXTSTRINGHASH), digests[i]) << "after key " << i;
+    const std::u16string ab = u"187ef4436122d1cc2f40dc2b92f0eba0";
+    const std::pair<wchar_t, std::u16string> keys[] = {
+        {L'a', kADigest}, {L'b', ab}, {L'c', kAbcDigest}, {L'\b', ab}, {L'\b', kADigest}, {L'\b', kEmptyDigest}};
+    for (size_t i = 0; i < std::size(keys); ++i) {
+        SendMessageW(Item(IDC_TXTINPUTSTRING), WM_CHAR, keys[i].first, 1);
+        EXPECT_EQ(Text(IDC_TXTSTRINGHASH), keys[i].second) << "after key " << i;
+        if (i == 2) Click(IDC_CMDSTRINGCOPY);
     }
-    EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(Md5Window, CopyPutsExactlyTheShownTextOnTheClipboard) {
-    Open(library);
-    for (wchar_t key : std::wstring(L"abc")) Type(key);
-    Click(IDC_CMDSTRINGCOPY);
     EXPECT_EQ(test::ClipboardText(), kAbcDigest);
     Click(IDC_CMDFILECOPY);  // nothing hashed yet: an empty text
     EXPECT_EQ(test::ClipboardText(), u"");
     Go(dir.File(u"m.txt", "message digest"));
     Click(IDC_CMDFILECOPY);
-    EXPECT_EQ(test::ClipboardText(), u"f96b697d7cb7938d525a2f31aaf161d0");
+    EXPECT_EQ(test::ClipboardText(), kMessageDigest);
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(Md5Window, AFileTypedChosenOrDroppedIsHashedUnderTheBusyPointer) {
@@ -240,9 +188,9 @@ TEST_F(Md5Window, AFileTypedChosenOrDroppedIsHashedUnderTheBusyPointer) {
     Click(IDC_CMDBROWSE);  // Cancel changes nothing
     ASSERT_EQ(dialogs.fileCalls.size(), 2u);
     const auto& call = dialogs.fileCalls[0];
-    EXPECT_TRUE(call.owner == reinterpret_cast<uintptr_t>(w) && call.openFlag == 1);
-    EXPECT_TRUE(call.title == u"Choose file..." && call.filter == std::u16string(u"Any File\0*.*", 12));
-    EXPECT_TRUE(Text(IDC_TXTINPUTFILE) == chosen && Text(IDC_TXTFILEHASH) == u"0cc175b9c0f1b6a831c399e269772661");
+    EXPECT_EQ(std::tie(call.owner, call.openFlag, call.title, call.filter),
+              std::make_tuple(reinterpret_cast<uintptr_t>(w), int16_t{1}, u"Choose file...", std::u16string(u"Any File\0*.*", 12)));
+    EXPECT_EQ(Text(IDC_TXTINPUTFILE) + u"|" + Text(IDC_TXTFILEHASH), chosen + u"|" + kADigest);
 
     const std::u16string dropped = dir.File(u"dropped.txt", "message digest");
     HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + (dropped.size() + 2) * 2);
@@ -253,7 +201,7 @@ TEST_F(Md5Window, AFileTypedChosenOrDroppedIsHashedUnderTheBusyPointer) {
     GlobalUnlock(mem);
     SendMessageW(w, WM_DROPFILES, reinterpret_cast<WPARAM>(mem), 0);  // the window frees it
     EXPECT_TRUE(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-    EXPECT_TRUE(Text(IDC_TXTINPUTFILE) == dropped && Text(IDC_TXTFILEHASH) == u"f96b697d7cb7938d525a2f31aaf161d0");
+    EXPECT_EQ(Text(IDC_TXTINPUTFILE) + u"|" + Text(IDC_TXTFILEHASH), dropped + u"|" + kMessageDigest);
     EXPECT_TRUE(prompts.messages.empty());
 }
 
@@ -263,11 +211,8 @@ TEST_F(Md5Window, UnreadableFilesAreRefusedAtEveryLevel) {
     const std::u16string locked = dir.File(u"locked.txt", "abc"), good = dir.File(u"good.txt", "abc");
     win::UniqueFile lock(CreateFileW(W(locked), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
-    const struct {
-        std::u16string path;
-        int32_t dllCode;
-        int number;
-    } cases[] = {{dir.Missing(), ERROR_FILE_NOT_FOUND, err::FileNotFound},
+    const struct { std::u16string path; int32_t dllCode; int number; } cases[] = {
+                 {dir.Missing(), ERROR_FILE_NOT_FOUND, err::FileNotFound},
                  {dir.Missing() + u"\\deeper.txt", ERROR_PATH_NOT_FOUND, err::PathNotFound},
                  {dir.Folder(u"folder"), ERROR_ACCESS_DENIED, err::PathFileAccess},
                  {locked, ERROR_SHARING_VIOLATION, err::PermissionDenied}};
@@ -292,6 +237,7 @@ TEST_F(Md5Window, UnreadableFilesAreRefusedAtEveryLevel) {
     EXPECT_EQ(Shown(4).substr(0, 15), u"MD5 Hashing|48|");
 }
 
+// What a wrong library leaves unwritten stays a space, and never passes for a file digest.
 TEST_F(Md5Window, AWrongLibraryWarnsEachTimeTheWindowOpens) {
     Aamd532Library half(DoubleFolder(u"md5-half"));
     prompts.answers = {answer::Ok, answer::Ok};
@@ -300,6 +246,8 @@ TEST_F(Md5Window, AWrongLibraryWarnsEachTimeTheWindowOpens) {
     EXPECT_EQ(Shown(0), warning);
     EXPECT_TRUE(IsWindowVisible(w));
     EXPECT_EQ(Text(IDC_TXTSTRINGHASH), u"098f6bcd4621d373" + std::u16string(16, u' '));
+    // It claims success for a file but writes nothing.
+    EXPECT_EQ(Thrown([&] { MD5File(half, dir.File(u"x.txt", "abc")); }).number(), err::PathFileAccess);
     Click(IDC_CMDEXIT);
     EXPECT_TRUE(!IsWindow(w) && forms.Find("frmMD5") == nullptr);
     Open(half);
@@ -313,15 +261,14 @@ TEST_F(Md5Window, OtherLoadFailuresFollowAbortRetryIgnore) {
     prompts.answers = {answer::Retry, answer::Ignore, answer::Abort, answer::Ok};
     Open(noEntry);
     EXPECT_TRUE(IsWindowVisible(w) && Text(IDC_TXTSTRINGHASH).empty());
-    Type(L'x');
+    SendMessageW(Item(IDC_TXTINPUTSTRING), WM_CHAR, L'x', 1);
     ASSERT_EQ(prompts.messages.size(), 4u);
     const std::u16string report =
         CommandErrorTitle(u"Main loading procedure") + u"|" + ToU16(std::to_string(kCommandErrorStyle)) + u"|";
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(Shown(i).starts_with(report) && Shown(i).find(u"453") != std::u16string::npos &&
                     Shown(i).find(u"MDFile") != std::u16string::npos) << ToUtf8(Shown(i));
-    EXPECT_EQ(Shown(3).substr(0, 15), u"MD5 Hashing|48|");
-    EXPECT_EQ(Text(IDC_TXTSTRINGHASH), u"");
+    EXPECT_EQ(Shown(3).substr(0, 15) + Text(IDC_TXTSTRINGHASH), u"MD5 Hashing|48|");
     EXPECT_FALSE(noEntry.Loaded()) << "a library without both functions is not kept";
 }
 
@@ -331,7 +278,7 @@ TEST(Md5Missing, EndsTheProgramAtOnce) {
     Scratch dir;
     const std::u16string record = dir.File(u"record.txt", "");
     std::u16string cmd = u"\"";  // built by appending: GCC 12 misreads a prefixed + chain (-Wrestrict)
-    cmd.append(ExeFolder()).append(u"\\md5_missing_child.exe\" \"").append(DoubleFolder(u"md5-none"));
+    cmd.append(win::ProgramFolder()).append(u"\\md5_missing_child.exe\" \"").append(DoubleFolder(u"md5-none"));
     cmd.append(u"\" \"").append(record).append(u"\"");
     STARTUPINFOW si{};
     si.cb = sizeof si;
@@ -341,8 +288,7 @@ TEST(Md5Missing, EndsTheProgramAtOnce) {
     win::UniqueHandle process(pi.hProcess), thread(pi.hThread);
     ASSERT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0);
     DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
-    EXPECT_EQ(code, 48u);
+    EXPECT_TRUE(GetExitCodeProcess(pi.hProcess, &code) && code == 48u) << code;
     std::ifstream f(std::filesystem::path(record), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}),
               "box|File missing!|The aamd532.dll file was not found. Please re-install!|1,|exclamation\n");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Text.h"
 #include "fakes/FakeLauncher.h"
 #include "fakes/FakePrompts.h"
 #include "platform/win32/Forms.h"
@@ -17,33 +18,40 @@
 namespace wf {
 namespace {
 
-class RecordingHelp : public Help {
-public:
-    bool result = false;
-    std::u16string file, topic;
-    bool DisplayTopic(uintptr_t, std::u16string_view f, std::u16string_view t) override {
-        file = f;
-        topic = t;
-        return result;
-    }
+struct RecordingHelp : Help {
+    std::u16string file;
+    bool DisplayTopic(uintptr_t, std::u16string_view f, std::u16string_view) override { return file = f, false; }
 };
 
-// frmMain with the popup replaced by a counter: a real popup would block.
+// frmMain with the popup replaced by a counter (a real popup would block) and
+// a shell that refuses the first `addFailures` adds of the icon.
 class TestMain : public frmMain {
 public:
     using frmMain::frmMain;
-    int popups = 0;
+    using frmMain::kTrayRetries;
+    using frmMain::kTrayRetryTimer;
+    int popups = 0, adds = 0, addFailures = 0;
+    std::vector<std::string>* unloads = nullptr;
 
 protected:
     void ShowPopupMenu() override { ++popups; }
+    bool NotifyIcon(DWORD message) override { return message != NIM_ADD || ++adds > addFailures; }
+    void Form_Unload() override {
+        if (unloads) unloads->push_back("main");
+        frmMain::Form_Unload();
+    }
 };
 
 class TestTool : public win::DialogForm {
 public:
-    TestTool(win::Forms& forms, int& loads) : DialogForm(forms, IDD_TESTWINDOW), loads_(loads) {}
+    TestTool(win::Forms& forms, int& loads, std::vector<std::string>* unloads = nullptr, std::string name = "")
+        : DialogForm(forms, IDD_TESTWINDOW), loads_(loads), unloads_(unloads), name_(std::move(name)) {}
 
 protected:
     void Form_Load() override { ++loads_; }
+    void Form_Unload() override {
+        if (unloads_) unloads_->push_back(name_);
+    }
     bool OnCommand(int id, int) override {
         if (id == IDOK || id == IDCANCEL) Unload();
         return true;
@@ -51,6 +59,8 @@ protected:
 
 private:
     int& loads_;
+    std::vector<std::string>* unloads_;
+    std::string name_;
 };
 
 struct ShellWindow : ::testing::Test {
@@ -92,17 +102,14 @@ std::vector<Item> ReadMenu(HMENU menu) {
 
 TEST_F(ShellWindow, StartsHiddenWithItsLabelsAndTrayRecord) {
     EXPECT_FALSE(IsWindowVisible(main.hwnd()));
-    EXPECT_EQ(test::WindowText(main.hwnd()), u"Wrenfold Main Window");
-    EXPECT_EQ(test::WindowText(GetDlgItem(main.hwnd(), IDC_LBLBASE)), u"\"ALL YOUR BASE ARE BELONG TO US!\"");
-    EXPECT_EQ(test::WindowText(GetDlgItem(main.hwnd(), IDC_LBLHEY)),
-              u"Hey, why are you looking at this window? It's really not that interesting... Now, hide it and do "
-              u"something useful!");
+    EXPECT_EQ(std::make_tuple(test::WindowText(main.hwnd()), test::WindowText(GetDlgItem(main.hwnd(), IDC_LBLBASE)),
+                       test::WindowText(GetDlgItem(main.hwnd(), IDC_LBLHEY))),
+              std::make_tuple(u"Wrenfold Main Window", u"\"ALL YOUR BASE ARE BELONG TO US!\"",
+                              u"Hey, why are you looking at this window? It's really not that interesting... Now, "
+                              u"hide it and do something useful!"));
     const NOTIFYICONDATAA& t = main.TrayIcon();
-    EXPECT_EQ(t.cbSize, NOTIFYICONDATAA_V1_SIZE);
-    EXPECT_EQ(t.hWnd, main.hwnd());
-    EXPECT_EQ(t.uID, 1u);
-    EXPECT_EQ(t.uFlags, 7u);
-    EXPECT_EQ(t.uCallbackMessage, 512u);
+    EXPECT_EQ(std::tie(t.cbSize, t.hWnd, t.uID, t.uFlags, t.uCallbackMessage),
+              std::make_tuple(DWORD{NOTIFYICONDATAA_V1_SIZE}, main.hwnd(), 1u, 7u, 512u));
     EXPECT_NE(t.hIcon, nullptr);
     EXPECT_EQ(std::string(t.szTip, 64), std::string("Pellmoor Wrenfold") + '\0' + std::string(46, ' '));
     EXPECT_EQ(main.HelpFile(), u"C:\\apps\\Wrenfold.chm");
@@ -158,13 +165,11 @@ TEST_F(ShellWindow, MenuTreeAsBuiltFromResources) {
 }
 
 TEST_F(ShellWindow, TrayCallbackOpensTheMenuOnReleasedButtonsOnly) {
-    for (LPARAM m : {0x200, 0x201, 0x203, 0x204, 0x206, 0x207, 0x208, 0x209}) {
+    for (LPARAM m = WM_MOUSEMOVE; m <= WM_MBUTTONDBLCLK; ++m) {
+        const int before = main.popups;
         SendMessageW(main.hwnd(), WM_MOUSEMOVE, 1, m);
+        EXPECT_EQ(main.popups - before, m == WM_LBUTTONUP || m == WM_RBUTTONUP) << m;
     }
-    EXPECT_EQ(main.popups, 0);
-    SendMessageW(main.hwnd(), WM_MOUSEMOVE, 1, WM_LBUTTONUP);
-    SendMessageW(main.hwnd(), WM_MOUSEMOVE, 1, WM_RBUTTONUP);
-    EXPECT_EQ(main.popups, 2);
 }
 
 // The menu's commands reach their handlers (whose rules the host tests cover);
@@ -198,45 +203,55 @@ TEST_F(ShellWindow, ToolWindowOpensOnceAndAfreshAfterClosing) {
     EXPECT_EQ(loads, 1);
     ASSERT_EQ(forms.Loaded().size(), 2u);
     HWND tool = forms.Loaded()[1]->hwnd();
-    EXPECT_TRUE(IsWindowVisible(tool));
-    EXPECT_EQ(GetParent(tool), nullptr);
+    EXPECT_TRUE(IsWindowVisible(tool) && GetParent(tool) == nullptr);
     SendMessageW(tool, WM_COMMAND, IDOK, 0);  // its own Exit
-    EXPECT_FALSE(IsWindow(tool));
-    EXPECT_EQ(forms.Loaded().size(), 1u);
+    EXPECT_TRUE(!IsWindow(tool) && forms.Loaded().size() == 1u);
     Command(IDM_MNUMD5HASH);
     EXPECT_EQ(loads, 2);
 }
 
 TEST_F(ShellWindow, ExitUnloadsEveryWindowInOrderAndQuits) {
     int loads = 0;
-    main.RegisterTool(IDM_MNUQUILLET, [&](win::Forms& f) { f.Open<TestTool>("a", loads); });
-    main.RegisterTool(IDM_MNUTTS, [&](win::Forms& f) { f.Open<TestTool>("b", loads); });
-    Command(IDM_MNUQUILLET);
+    std::vector<std::string> unloads;
+    main.unloads = &unloads;
+    main.RegisterTool(IDM_MNUQUILLET, [&](win::Forms& f) { f.Open<TestTool>("a", loads, &unloads, "a"); });
+    main.RegisterTool(IDM_MNUTTS, [&](win::Forms& f) { f.Open<TestTool>("b", loads, &unloads, "b"); });
     Command(IDM_MNUTTS);
+    Command(IDM_MNUQUILLET);
     std::vector<HWND> windows;
     for (auto* f : forms.Loaded()) windows.push_back(f->hwnd());
     ASSERT_EQ(windows.size(), 3u);
-    EXPECT_EQ(windows[0], main.hwnd());
     Command(IDM_MNUEXIT);
+    EXPECT_EQ(unloads, (std::vector<std::string>{"main", "b", "a"}));  // load order, the tray window first
     for (HWND h : windows) EXPECT_FALSE(IsWindow(h));
     EXPECT_TRUE(forms.Loaded().empty());
     MSG msg;
     EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
-TEST(RealLauncher, MissingProgramIsError53) {
-    win::Win32Launcher launcher;
-    try {
-        launcher.Start(u"c:\\no such folder\\nothing-here.exe", 1);
-        FAIL() << "started a program that does not exist";
-    } catch (const CommandError& e) {
-        EXPECT_EQ(e.number(), err::FileNotFound);
-    }
+TEST_F(ShellWindow, ARefusedTrayIconIsAddedAgainOnATimerAndWhenTheTaskbarAppears) {
+    const auto tick = [&](TestMain& m, int n) {
+        for (int i = 0; i < n; ++i) SendMessageW(m.hwnd(), WM_TIMER, TestMain::kTrayRetryTimer, 0);
+    };
+    TestMain late{forms, prompts, launcher, help, u"C:\\apps\\wrenfold.exe", u"command.com /c "};
+    late.addFailures = 3;
+    ASSERT_TRUE(late.Create());
+    tick(late, 10);
+    EXPECT_EQ(late.adds, 4);  // refused three times, then added, then left alone
+    TestMain never{forms, prompts, launcher, help, u"C:\\apps\\wrenfold.exe", u"command.com /c "};
+    never.addFailures = 1000;
+    ASSERT_TRUE(never.Create());
+    tick(never, TestMain::kTrayRetries + 10);
+    EXPECT_EQ(never.adds, 1 + TestMain::kTrayRetries);  // gives up after two minutes
+    SendMessageW(never.hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_EQ(never.adds, 2 + TestMain::kTrayRetries);
+    EXPECT_EQ(main.adds, 1);
 }
 
-TEST(RealLauncher, StartsAndReturnsAtOnce) {
+TEST(RealLauncher, StartsAProgramThatExistsAndAMissingOneIsError53) {
     win::Win32Launcher launcher;
-    EXPECT_NO_THROW(launcher.Start(u"cmd.exe /c exit 0", 1));
+    for (auto [line, number] : {std::pair{u"cmd.exe /c exit 0", -1}, std::pair{u"c:\\no such\\nothing-here.exe", 53}})
+        EXPECT_EQ(test::Thrown([&, l = line] { launcher.Start(l, 1); }).number(), number) << ToUtf8(line);  // -1: started
 }
 
 }  // namespace

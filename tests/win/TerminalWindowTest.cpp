@@ -15,6 +15,7 @@
 #include "common/Text.h"
 #include "fakes/FakePrompts.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32EventPump.h"
 #include "tools/net/frmSimpleTerminal.h"
 #include "tools/net/frmSimpleTerminalIds.h"

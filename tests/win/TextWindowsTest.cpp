@@ -7,9 +7,9 @@
 #include <array>
 #include <cmath>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <set>
+#include <thread>
 #include <vector>
 
 #include "common/Text.h"
@@ -21,11 +21,12 @@
 #include "tools/text/frmCodeDecodeIds.h"
 #include "tools/text/frmNumberConv.h"
 #include "tools/text/frmNumberConvIds.h"
+#include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 #include "win/WinTestSupport.h"
 
 namespace wf {
 namespace {
-
 
 using Colours = std::array<COLORREF, 3>;  // background, text, brush
 const std::u16string kTestText = u"THIS IS A TEST";
@@ -66,21 +67,7 @@ struct TextWindows : ::testing::Test {
         Click(IDC_NC_CMDCONVERT);
         return Get(IDC_NC_LBLOUTPUT);
     }
-    // The window's caption and then every control's text, in the order of the controls.
-    std::u16string Texts() const {
-        std::u16string all = test::WindowText(dlg);
-        for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-            all.append(u"|").append(test::WindowText(c));
-        return all;
-    }
-    // A key press as the message loop gets it, sent through the dialogs' routing.
-    bool PressKey(int id, WPARAM key) {
-        SetFocus(Ctl(id));
-        MSG msg{Ctl(id), WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-        const bool consumed = forms.RouteDialogMessage(msg);
-        test::PumpMessages();
-        return consumed;
-    }
+    bool PressKey(int id, WPARAM key) { return test::PressKey(forms, Ctl(id), key); }
     // What the control is given when it asks its dialog for colours; no brush shows as CLR_INVALID.
     Colours Look(UINT msg, int id) const {
         HDC dc = CreateCompatibleDC(nullptr);
@@ -90,8 +77,7 @@ struct TextWindows : ::testing::Test {
         LOGBRUSH lb{0, CLR_INVALID, 0};
         if (brush) GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
         const Colours look{GetBkColor(dc), GetTextColor(dc), lb.lbColor};
-        DeleteDC(dc);
-        return look;
+        return DeleteDC(dc), look;
     }
     // Notes each real message box, runs `during` while it is up, then answers it.
     void AnswerBoxes(std::function<void(HWND)> during = [](HWND) {}) {
@@ -107,7 +93,7 @@ struct TextWindows : ::testing::Test {
 
 TEST_F(TextWindows, BothOpenWithTheirCaptionsAndStartingChoices) {
     OpenCoder(prompts);  // Form_Load codes the test text with the drawn key, 8
-    EXPECT_EQ(Texts(), u"Coder / Decoder|THIS IS A TEST|OK|Code|Decode|Method 1:|SIHT JR Z SFRU|Copy|"
+    EXPECT_EQ(test::AllTexts(dlg), u"Coder / Decoder|THIS IS A TEST|OK|Code|Decode|Method 1:|SIHT JR Z SFRU|Copy|"
                        u"Method 2:|BPQA QA I BMAB|8|Copy|Method 3:|HTSII  S AETTS|Copy|Exit");
     EXPECT_EQ(LOWORD(SendMessageW(dlg, DM_GETDEFID, 0, 0)), IDC_CD_CMDOK);
     EXPECT_TRUE(Checked(IDC_CD_OPTCODE) && !Checked(IDC_CD_OPTDECODE));
@@ -115,7 +101,7 @@ TEST_F(TextWindows, BothOpenWithTheirCaptionsAndStartingChoices) {
         EXPECT_FALSE(IsWindowEnabled(Ctl(id))) << "nobody types into " << id;
 
     OpenNumberConv(prompts);
-    EXPECT_EQ(Texts(), u"Number converter|Input:|0|Input type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)||"
+    EXPECT_EQ(test::AllTexts(dlg), u"Number converter|Input:|0|Input type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)||"
                        u"Output type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)|0|Convert!|Exit");
     EXPECT_EQ(LOWORD(SendMessageW(dlg, DM_GETDEFID, 0, 0)), IDC_NC_CMDCONVERT);
     for (int i = base::Binary; i <= base::Octal; ++i)
@@ -173,6 +159,24 @@ TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboard) {
     Ok(u"\u03A9\u4E2D\u00E9");
     EXPECT_EQ(copy(2), u"");
     EXPECT_EQ(copy(3), u"\u4E2D\u03A9\u00E9");
+    // Another program holding the clipboard: the user is told, the clipboard keeps its text.
+    win::UniqueHandle opened(CreateEventW(nullptr, TRUE, FALSE, nullptr)), done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    std::thread holder([&] {
+        HWND own = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        OpenClipboard(own);  // held by a window: Wine lets an owner-less open through
+        SetEvent(opened.get());
+        WaitForSingleObject(done.get(), 10000);
+        CloseClipboard();
+        DestroyWindow(own);
+    });
+    WaitForSingleObject(opened.get(), 10000);
+    prompts.answers = {answer::Ok};
+    Click(IDC_CD_CMDCOPY1);
+    SetEvent(done.get());
+    holder.join();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, kClipboardBusyText);
+    EXPECT_EQ(test::ClipboardText(), u"\u4E2D\u03A9\u00E9");
 }
 
 TEST_F(TextWindows, CoderResultsLookDisabledTheKeyTurnsWhiteForDecodingAndTheOutputIsWhite) {
@@ -231,12 +235,10 @@ TEST_F(TextWindows, NumberConvConvertsWithBothOptionGroups) {
     Put(IDC_NC_TXTINPUT, u"255");
     Types(base::Octal, base::Hexadecimal);
     EXPECT_EQ(Get(IDC_NC_LBLOUTPUT), u"0") << "choosing a type converts nothing";
-    using namespace base;
+    using namespace base;  // each base once as input and once as output; the host tests hold the rules
     const struct { int in, out; std::u16string input, expected; } cases[] = {
-        {Decimal, Hexadecimal, u"255", u"FF"}, {Hexadecimal, Octal, u"FF", u"377"},
-        {Octal, Binary, u"5", u"0101"},        {Binary, Decimal, u"1x1", u"5"},
-        {Decimal, Binary, u"-1", std::u16string(32, u'1')}, {Hexadecimal, Decimal, u"FFFF", u"-1"},
-        {Decimal, Decimal, u"2.5", u"2"},      {Octal, Octal, u"177777", u"37777777777"}};
+        {Decimal, Hexadecimal, u"255", u"FF"}, {Hexadecimal, Octal, u"FFFF", u"37777777777"},
+        {Octal, Binary, u"5", u"0101"}, {Binary, Decimal, u"1x1", u"5"}};
     for (const auto& c : cases) {
         Types(c.in, c.out);
         EXPECT_EQ(Convert(c.input), c.expected) << ToUtf8(c.input) << ": " << c.in << " to " << c.out;
@@ -262,20 +264,29 @@ TEST_F(TextWindows, NumberConvOverflowIsAnsweredThroughTheRealErrorReport) {
     EXPECT_EQ(outputs, std::vector<std::u16string>(5, u"")) << "the output is cleared before reading";
 }
 
+// Exit from the tray reaches the program while the report is up (the tray's
+// callback is not blocked by the disabled windows) and unloads the window
+// under its own running handler: the object must outlive that handler.
 TEST_F(TextWindows, NumberConvClosedDuringTheErrorReportWaitsForTheConversion) {
-    for (bool closeBox : {false, true}) {
+    enum How { CloseBox, ExitButton, MenuExit };
+    for (How how : {CloseBox, ExitButton, MenuExit}) {
+        answerer.reset();  // the last case's would take the new window for a box
         OpenNumberConv(realPrompts);
         boxes.clear();
         buttons = {IDIGNORE};
+        bool disabled = false;
         // Queued ahead of the answer: the box's own loop runs them first.
         AnswerBoxes([&](HWND) {
-            if (closeBox) PostMessageW(dlg, WM_CLOSE, 0, 0);
-            if (!closeBox) test::PressButton(dlg, IDC_NC_CMDEXIT);
+            disabled = !IsWindowEnabled(dlg);
+            if (how == CloseBox) PostMessageW(dlg, WM_CLOSE, 0, 0);
+            if (how == ExitButton) test::PressButton(dlg, IDC_NC_CMDEXIT);
+            if (how == MenuExit) forms.UnloadAll();
             test::PressButton(dlg, IDC_NC_CMDCONVERT);
         });
         Convert(u"99999999999");
+        EXPECT_TRUE(disabled) << how;
         EXPECT_EQ(boxes.size(), 1u) << "a second conversion started inside the first";
-        EXPECT_FALSE(IsWindow(dlg)) << closeBox;
+        EXPECT_FALSE(IsWindow(dlg)) << how;
         EXPECT_TRUE(forms.Loaded().empty());
     }
 }

@@ -7,15 +7,25 @@ thread_local DialogAnswerer* current = nullptr;
 }
 
 DialogAnswerer::DialogAnswerer(std::function<void(HWND)> onDialog)
-    : hook_(SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId())), onDialog_(std::move(onDialog)) {
+    : hook_(SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId())),
+      initHook_(SetWindowsHookExW(WH_CALLWNDPROCRET, InitHook, nullptr, GetCurrentThreadId())),
+      onDialog_(std::move(onDialog)) {
     current = this;
 }
 
 DialogAnswerer::~DialogAnswerer() {
     UnhookWindowsHookEx(hook_);
+    UnhookWindowsHookEx(initHook_);
     current = nullptr;
 }
 
+namespace {
+const wchar_t kInitialised[] = L"wf.test.initialised", kPending[] = L"wf.test.pending";
+}
+
+// Each activation of a dialog is handed over, but never before the dialog has
+// set its texts: a task-modal message box is activated inside its own
+// WM_INITDIALOG, and is handed over once that returns.
 LRESULT CALLBACK DialogAnswerer::Hook(int code, WPARAM wp, LPARAM lp) {
     if (code == HCBT_ACTIVATE && current) {
         HWND h = reinterpret_cast<HWND>(wp);
@@ -23,8 +33,24 @@ LRESULT CALLBACK DialogAnswerer::Hook(int code, WPARAM wp, LPARAM lp) {
         wchar_t cls[32] = L"";
         GetClassNameW(h, cls, 32);
         if (lstrcmpW(cls, L"#32770") == 0) {
+            if (GetPropW(h, kInitialised)) {
+                ++current->seen;
+                current->onDialog_(h);
+            } else {
+                SetPropW(h, kPending, reinterpret_cast<HANDLE>(1));
+            }
+        }
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+LRESULT CALLBACK DialogAnswerer::InitHook(int code, WPARAM wp, LPARAM lp) {
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && current && call->message == WM_INITDIALOG) {
+        SetPropW(call->hwnd, kInitialised, reinterpret_cast<HANDLE>(1));
+        if (RemovePropW(call->hwnd, kPending)) {
             ++current->seen;
-            current->onDialog_(h);
+            current->onDialog_(call->hwnd);
         }
     }
     return CallNextHookEx(nullptr, code, wp, lp);
@@ -34,13 +60,31 @@ void PressButton(HWND dialog, int id) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-std::u16string WindowText(HWND h) {
-    std::u16string s(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, u'\0');
-    s.resize(static_cast<size_t>(GetWindowTextW(h, reinterpret_cast<wchar_t*>(s.data()), static_cast<int>(s.size()))));
-    return s;
+std::u16string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+
+std::u16string AllTexts(HWND window) {
+    std::u16string all = WindowText(window);
+    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) all.append(u"|").append(WindowText(c));
+    return all;
 }
 
-std::u16string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+bool PressKey(const win::Forms& forms, HWND control, WPARAM key) {
+    SetFocus(control);
+    MSG msg{control, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
+    const bool consumed = forms.RouteDialogMessage(msg);
+    if (!consumed) DispatchMessageW(&msg);
+    PumpMessages();
+    return consumed;
+}
+
+CommandError Thrown(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const CommandError& e) {
+        return e;
+    }
+    return CommandError(-1, u"nothing thrown");
+}
 
 std::u16string ClipboardText() {
     if (!OpenClipboard(nullptr)) return u"<clipboard busy>";

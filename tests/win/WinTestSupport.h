@@ -1,10 +1,14 @@
 #pragma once
 // Helpers for driving real windows from tests: answering modal dialogs from
-// a CBT hook and pumping messages.
+// hooks and pumping messages.
 #include <windows.h>
 
 #include <functional>
 #include <string>
+
+#include "common/Errors.h"
+#include "platform/win32/Forms.h"
+#include "platform/win32/WinUtil.h"
 
 namespace wf::test {
 
@@ -20,15 +24,23 @@ public:
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp);
-    HHOOK hook_;
+    static LRESULT CALLBACK InitHook(int code, WPARAM wp, LPARAM lp);
+    HHOOK hook_, initHook_;
     std::function<void(HWND)> onDialog_;
 };
 
 // Posts a button press to a dialog; it takes effect once its loop runs.
 void PressButton(HWND dialog, int id);
-std::u16string WindowText(HWND h);
+using win::WindowText;
 // The message text of a message box (its static control 0xFFFF).
 std::u16string MessageBoxText(HWND box);
+// A window's caption, then every control's text in the order of the controls, joined by "|".
+std::u16string AllTexts(HWND window);
+// A key press as the message loop gets it, through the dialogs' routing; true if a dialog took it.
+bool PressKey(const win::Forms& forms, HWND control, WPARAM key);
+
+// The CommandError that `call` throws; number -1 when it throws none.
+CommandError Thrown(const std::function<void()>& call);
 
 // The clipboard's text, or a marker when it is busy or holds none.
 std::u16string ClipboardText();

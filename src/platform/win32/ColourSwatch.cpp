@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 
@@ -51,9 +52,8 @@ void ColourSwatch::Paint(HWND h) {
         const int lum = (GetRValue(back) * 299 + GetGValue(back) * 587 + GetBValue(back) * 114) / 1000;
         SetTextColor(dc, lum < 128 ? RGB(255, 255, 255) : RGB(0, 0, 0));
         SetBkMode(dc, TRANSPARENT);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+        const Selected font(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
         DrawTextW(dc, W(text), -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        SelectObject(dc, old);
     }
     if (button && GetFocus() == h) {
         RECT focus = rc;

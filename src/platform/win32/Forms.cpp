@@ -7,6 +7,7 @@
 #include "common/Text.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/WinUtil.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 

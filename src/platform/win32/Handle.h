@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 #include <utility>
 
 namespace wf::win {
@@ -106,9 +105,5 @@ struct ProcessInfo {
     explicit ProcessInfo(const PROCESS_INFORMATION& pi = {})
         : process(pi.hProcess), thread(pi.hThread), processId(pi.dwProcessId) {}
 };
-
-// Win32 and our UTF-16 strings share their code units.
-inline const wchar_t* W(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
-inline std::u16string U(const wchar_t* s) { return s ? std::u16string(reinterpret_cast<const char16_t*>(s)) : std::u16string(); }
 
 }  // namespace wf::win

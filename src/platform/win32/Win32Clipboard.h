@@ -5,7 +5,7 @@ namespace wf::win {
 
 class Win32Clipboard : public Clipboard {
 public:
-    void SetText(std::u16string_view text) override;
+    bool SetText(std::u16string_view text) override;
 };
 
 }  // namespace wf::win

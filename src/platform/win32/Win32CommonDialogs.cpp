@@ -7,8 +7,14 @@
 
 #include "common/modCommDlgs.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/WinUtil.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
+
+static_assert(ofn::HideReadOnly == OFN_HIDEREADONLY && ofn::OverwritePrompt == OFN_OVERWRITEPROMPT &&
+              ofn::PathMustExist == OFN_PATHMUSTEXIST && ofn::FileMustExist == OFN_FILEMUSTEXIST);
+static_assert(kSolidColoursOnly == CC_SOLIDCOLOR);
 
 std::u16string Win32CommonDialogs::ShowOpenSaveDialog(uintptr_t owner, int16_t openFlag, std::u16string_view title,
                                                       std::u16string_view initialFile, std::u16string_view filter,
@@ -35,6 +41,7 @@ std::u16string Win32CommonDialogs::ShowOpenSaveDialog(uintptr_t owner, int16_t o
     ofn.lpstrDefExt = extText.empty() ? nullptr : W(extText);
     const bool open = openFlag == 1;
     ofn.Flags = open ? kOpenFlags : kSaveFlags;
+    const ThreadModal modal;  // the owner alone would leave the other windows live
     const BOOL ok = open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
     return ok ? FileNameFromBuffer(file) : std::u16string();
 }
@@ -48,6 +55,7 @@ bool Win32CommonDialogs::ShowColorDialog(uintptr_t owner, ColourTarget& control)
     cc.rgbResult = 0;
     cc.lpCustColors = custom.data();
     cc.Flags = kColourFlags;
+    const ThreadModal modal;
     if (!ChooseColorW(&cc)) return false;
     control.SetBackColor(cc.rgbResult);
     return true;

@@ -1,6 +1,23 @@
 #include "platform/win32/Win32Errors.h"
 
+#include <string>
+
+#include "common/Text.h"
+#include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
+
 namespace wf::win {
+
+std::u16string SystemMessage(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const ScopeExit free([text] { LocalFree(text); });
+    std::u16string s = n ? U(text) : std::u16string();
+    while (!s.empty() && (s.back() == u'\r' || s.back() == u'\n' || s.back() == u' ')) s.pop_back();
+    return s;
+}
 
 CommandError ErrorFromWin32(DWORD code) {
     switch (code) {
@@ -25,8 +42,11 @@ CommandError ErrorFromWin32(DWORD code) {
     case ERROR_MOD_NOT_FOUND:
     case ERROR_DLL_INIT_FAILED:
         return MakeError(err::DllLoad);
-    default:
-        return MakeError(err::InvalidCall);
+    default: {
+        std::u16string text = SystemMessage(code);
+        if (text.empty()) text = u"System error " + ToU16(std::to_string(code));
+        return CommandError(static_cast<int32_t>(HRESULT_FROM_WIN32(code)), std::move(text));
+    }
     }
 }
 

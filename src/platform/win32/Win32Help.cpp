@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 

@@ -25,9 +25,7 @@ void Win32Launcher::Start(std::u16string_view commandLine, int windowStyle) {
         const DWORD code = GetLastError();
         throw ErrorFromWin32(code == ERROR_PATH_NOT_FOUND ? ERROR_FILE_NOT_FOUND : code);
     }
-    // Started and forgotten: the program is not watched.
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    const ProcessInfo started(pi);  // started and forgotten: the program is not watched
 }
 
 }  // namespace wf::win

@@ -5,6 +5,7 @@
 #include "platform/win32/Handle.h"
 #include "platform/win32/InputBoxIds.h"
 #include "platform/win32/WinUtil.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 
@@ -25,6 +26,7 @@ INT_PTR CALLBACK InputBoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         SetDlgItemTextW(dlg, IDC_INPUT_TEXT, W(state->text));
         SendDlgItemMessageW(dlg, IDC_INPUT_TEXT, EM_SETSEL, 0, -1);
         SetFocus(GetDlgItem(dlg, IDC_INPUT_TEXT));
+        SetForegroundWindow(dlg);  // asked from the tray, the program may not be in front
         return FALSE;  // focus set by hand
     case WM_COMMAND:
         if (LOWORD(wp) == IDOK) {
@@ -46,8 +48,9 @@ INT_PTR CALLBACK InputBoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 int Win32Prompts::MsgBox(std::u16string_view text, std::u16string_view title, int style) {
     const std::u16string t(text);
     const std::u16string c = title.empty() ? std::u16string(u"Wrenfold") : std::u16string(title);
-    // No owner: the prompt belongs to the tray program, so let it come to the front.
-    return MessageBoxW(owner_, W(t), W(c), static_cast<UINT>(style) | MB_SETFOREGROUND);
+    // No owner: the prompt belongs to the tray program, so let it come to the
+    // front; task-modal: every window of this thread is disabled meanwhile.
+    return MessageBoxW(nullptr, W(t), W(c), static_cast<UINT>(style) | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
 std::u16string Win32Prompts::InputBox(std::u16string_view prompt, std::u16string_view title,
@@ -55,7 +58,8 @@ std::u16string Win32Prompts::InputBox(std::u16string_view prompt, std::u16string
     InputBoxState state{std::u16string(prompt),
                         title.empty() ? std::u16string(u"Wrenfold") : std::u16string(title),
                         std::u16string(defaultText)};
-    const INT_PTR r = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUTBOX), owner_,
+    const ThreadModal modal;
+    const INT_PTR r = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUTBOX), nullptr,
                                       InputBoxProc, reinterpret_cast<LPARAM>(&state));
     return r == IDOK ? state.text : std::u16string();
 }

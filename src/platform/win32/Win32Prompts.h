@@ -5,16 +5,13 @@
 
 namespace wf::win {
 
-// Message boxes and the input box, owned by no window (or by `owner`).
+// Message boxes and the input box: owned by no window, and modal to every
+// window of the program's thread.
 class Win32Prompts : public Prompts {
 public:
-    explicit Win32Prompts(HWND owner = nullptr) : owner_(owner) {}
     int MsgBox(std::u16string_view text, std::u16string_view title, int style) override;
     std::u16string InputBox(std::u16string_view prompt, std::u16string_view title,
                             std::u16string_view defaultText) override;
-
-private:
-    HWND owner_;
 };
 
 }  // namespace wf::win

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 
@@ -24,12 +25,6 @@ std::optional<RegistryValue> Win32Registry::Read(uint32_t root, std::u16string_v
     out.type = type;
     out.bytes = std::move(buffer);
     return out;
-}
-
-bool FileExists(std::u16string_view path) {
-    const std::u16string p(path);
-    const DWORD a = GetFileAttributesW(W(p));
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace wf::win

@@ -8,7 +8,4 @@ public:
     std::optional<RegistryValue> Read(uint32_t root, std::u16string_view key, std::u16string_view valueName) override;
 };
 
-// Whether a file (not a folder) exists.
-bool FileExists(std::u16string_view path);
-
 }  // namespace wf::win

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 namespace {

@@ -7,6 +7,7 @@
 
 #include "common/Errors.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "common/Errors.h"
 #include "common/Text.h"
-#include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 
 namespace wf::win {
 namespace {

@@ -1,5 +1,8 @@
 #include "platform/win32/WinUtil.h"
 
+#include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
+
 namespace wf::win {
 
 std::u16string ExePath() {
@@ -20,10 +23,39 @@ std::u16string ProgramFolder() {
     return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
 }
 
+bool FileExists(std::u16string_view path) {
+    const std::u16string p(path);
+    const DWORD a = GetFileAttributesW(W(p));
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FileReadable(std::u16string_view path) {
+    if (path.empty()) return false;
+    const std::u16string p(path);
+    UniqueFile file(CreateFileW(W(p), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
+}
+
 std::u16string WindowText(HWND h) {
     std::u16string s(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, u'\0');
     s.resize(static_cast<size_t>(GetWindowTextW(h, reinterpret_cast<wchar_t*>(s.data()), static_cast<int>(s.size()))));
     return s;
+}
+
+ThreadModal::ThreadModal() {
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND w : disabled_) EnableWindow(w, FALSE);
+}
+
+ThreadModal::~ThreadModal() {
+    for (HWND w : disabled_)
+        if (IsWindow(w)) EnableWindow(w, TRUE);  // a window unloaded meanwhile is gone
+}
+
+BOOL CALLBACK ThreadModal::Collect(HWND wnd, LPARAM self) {
+    if (IsWindowEnabled(wnd)) reinterpret_cast<ThreadModal*>(self)->disabled_.push_back(wnd);
+    return TRUE;
 }
 
 }  // namespace wf::win

@@ -86,7 +86,7 @@ void frmCodeDecode::cmdOK_Click() {
     SetText(IDC_CD_TXTMETHOD3, Shown(results->method3));
 }
 
-void frmCodeDecode::Copy(int id) { clipboard_.SetText(Text(id)); }
+void frmCodeDecode::Copy(int id) { CopyText(clipboard_, prompts_, Text(id)); }
 void frmCodeDecode::cmdCopy1_Click() { Copy(IDC_CD_TXTMETHOD1); }
 void frmCodeDecode::cmdCopy2_Click() { Copy(IDC_CD_TXTMETHOD2); }
 void frmCodeDecode::cmdCopy3_Click() { Copy(IDC_CD_TXTMETHOD3); }

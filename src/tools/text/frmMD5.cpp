@@ -120,9 +120,9 @@ void frmMD5::cmdBrowse_Click() {
     cmdGo_Click();
 }
 
-void frmMD5::cmdStringCopy_Click() { clipboard_.SetText(Text(IDC_TXTSTRINGHASH)); }
+void frmMD5::cmdStringCopy_Click() { CopyText(clipboard_, prompts_, Text(IDC_TXTSTRINGHASH)); }
 
-void frmMD5::cmdFileCopy_Click() { clipboard_.SetText(Text(IDC_TXTFILEHASH)); }
+void frmMD5::cmdFileCopy_Click() { CopyText(clipboard_, prompts_, Text(IDC_TXTFILEHASH)); }
 
 void frmMD5::cmdExit_Click() { Unload(); }
 

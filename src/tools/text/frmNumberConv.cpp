@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/Colour.h"
+#include "platform/win32/Handle.h"
 #include "tools/text/frmNumberConvIds.h"
 
 namespace wf {
@@ -35,11 +36,8 @@ void frmNumberConv::cmdConvert_Click() {
     SetText(IDC_NC_LBLOUTPUT, u"");
     std::u16string output;
     {
-        struct Busy {
-            bool& flag;
-            ~Busy() { flag = false; }
-        } busy{converting_};
         converting_ = true;
+        const win::ScopeExit done([this] { converting_ = false; });
         output = ConvertNumber(prompts_, Text(IDC_NC_TXTINPUT), InputType_, OutputType_);
     }
     SetText(IDC_NC_LBLOUTPUT, output);

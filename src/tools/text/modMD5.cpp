@@ -10,6 +10,7 @@
 #include "common/Text.h"
 #include "platform/win32/Win32Errors.h"
 #include "platform/win32/WinUtil.h"
+#include "platform/win32/WideText.h"
 
 namespace wf {
 
@@ -24,17 +25,6 @@ std::array<char, kDigestLength + 1> BlankDigest() {
     b.fill(' ');
     b[kDigestLength] = '\0';
     return b;
-}
-
-std::u16string SystemMessage(DWORD code) {
-    wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::u16string s = n ? U(text) : std::u16string();
-    if (text) LocalFree(text);
-    while (!s.empty() && (s.back() == u'\r' || s.back() == u'\n' || s.back() == u' ')) s.pop_back();
-    return s;
 }
 
 // The classic number for the Win32 failure, with the system's own words for it.

@@ -1,4 +1,4 @@
-#include "asciipic/PictureRaster.h"
+#include "common/PictureRaster.h"
 
 #include <algorithm>
 #include <cstring>
@@ -46,7 +46,10 @@ Colour PixelAt(const PictureRaster& raster, int32_t x, int32_t y) {
     return c;
 }
 
-void Bgrx32Raster::Attach(const void* topRow, int32_t width, int32_t height, ptrdiff_t stride) {
+void DibRaster::Attach(const void* topRow, int32_t width, int32_t height, ptrdiff_t stride, int bitsPerPixel) {
+    if (bitsPerPixel != 24 && bitsPerPixel != 32)
+        throw std::invalid_argument("DibRaster: only 24 and 32 bits a pixel are read");
+    bytesPerPixel_ = bitsPerPixel / 8;
     if (topRow == nullptr || width <= 0 || height <= 0) {
         top_ = nullptr;
         width_ = height_ = 0;
@@ -59,20 +62,27 @@ void Bgrx32Raster::Attach(const void* topRow, int32_t width, int32_t height, ptr
     stride_ = stride;
 }
 
-void Bgrx32Raster::ReadRow(int32_t y, int32_t x0, int32_t step, int32_t count, Colour* out) const {
+void DibRaster::ReadRow(int32_t y, int32_t x0, int32_t step, int32_t count, Colour* out) const {
     if (count <= 0) return;
     const Span s = BeginRow(width_, height_, y, x0, step, count, out);
     if (s.inside == 0) return;
-    const unsigned char* row = top_ + static_cast<ptrdiff_t>(y) * stride_;
     const int64_t first = static_cast<int64_t>(x0) + static_cast<int64_t>(s.skip) * step;
-    const unsigned char* p = row + first * 4;
+    const ptrdiff_t advance = static_cast<ptrdiff_t>(step) * bytesPerPixel_;
+    const unsigned char* p = top_ + static_cast<ptrdiff_t>(y) * stride_ + first * bytesPerPixel_;
     Colour* o = out + s.skip;
-    // Memory holds 0xXXRRGGBB per pixel (little-endian B, G, R, X); colour
-    // numbers are 0x00BBGGRR, so red and blue swap and the unused byte goes.
-    for (int32_t i = 0; i < s.inside; ++i, p += static_cast<ptrdiff_t>(step) * 4) {
-        uint32_t v;
-        std::memcpy(&v, p, 4);
-        o[i] = ((v & 0xFFu) << 16) | (v & 0xFF00u) | ((v >> 16) & 0xFFu);
+    if (bytesPerPixel_ == 4) {
+        // Memory holds 0xXXRRGGBB per pixel (little-endian B, G, R, X); colour
+        // numbers are 0x00BBGGRR, so red and blue swap and the unused byte goes.
+        for (int32_t i = 0; i < s.inside; ++i, p += advance) {
+            uint32_t v;
+            std::memcpy(&v, p, 4);
+            o[i] = ((v & 0xFFu) << 16) | (v & 0xFF00u) | ((v >> 16) & 0xFFu);
+        }
+    } else {
+        // Byte by byte: a four-byte read of the last pixel would run past the
+        // bits of an unpadded row.
+        for (int32_t i = 0; i < s.inside; ++i, p += advance)
+            o[i] = (static_cast<Colour>(p[0]) << 16) | (static_cast<Colour>(p[1]) << 8) | p[2];
     }
 }
 

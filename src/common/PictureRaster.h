@@ -28,18 +28,23 @@ public:
 // One pixel, through the bulk read.
 Colour PixelAt(const PictureRaster& raster, int32_t x, int32_t y);
 
-// A view on 32 bits-per-pixel device-independent bits as GDI lays them out:
-// bytes blue, green, red, unused per pixel. `topRow` points at the top row of
-// the picture and `stride` is the byte distance from one row to the next one
-// down (negative for a bottom-up DIB, whose top row is the last in memory).
-// The view owns nothing; Attach again after the bits move or are freed.
-class Bgrx32Raster : public PictureRaster {
+// A view on device-independent bits as GDI lays them out, 32 bits a pixel
+// (bytes blue, green, red, unused) or 24 (blue, green, red, rows padded to
+// whole 32-bit words): an opaque photo is decoded at 24 bits, with no
+// conversion between the decoder and the page. `topRow` points at the top row
+// of the picture and `stride` is the byte distance from one row to the next
+// one down (negative for a bottom-up DIB, whose top row is the last in
+// memory). The view owns nothing; Attach again after the bits move or are
+// freed. One view serves every picture a window loads, whatever its depth, so
+// a page being written goes on reading the picture loaded last.
+class DibRaster : public PictureRaster {
 public:
-    Bgrx32Raster() = default;
-    Bgrx32Raster(const void* topRow, int32_t width, int32_t height, ptrdiff_t stride) {
-        Attach(topRow, width, height, stride);
+    DibRaster() = default;
+    DibRaster(const void* topRow, int32_t width, int32_t height, ptrdiff_t stride, int bitsPerPixel = 32) {
+        Attach(topRow, width, height, stride, bitsPerPixel);
     }
-    void Attach(const void* topRow, int32_t width, int32_t height, ptrdiff_t stride);
+    // bitsPerPixel is 24 or 32 (std::invalid_argument otherwise).
+    void Attach(const void* topRow, int32_t width, int32_t height, ptrdiff_t stride, int bitsPerPixel = 32);
     void Detach() { Attach(nullptr, 0, 0, 0); }
 
     int32_t Width() const override { return width_; }
@@ -50,6 +55,7 @@ private:
     const unsigned char* top_ = nullptr;
     int32_t width_ = 0, height_ = 0;
     ptrdiff_t stride_ = 0;
+    int bytesPerPixel_ = 4;
 };
 
 // A picture held as colour numbers, row by row from the top; tests and an

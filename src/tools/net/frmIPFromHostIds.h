@@ -1,0 +1,8 @@
+#pragma once
+// Resource ids of frmIPFromHost.
+#define IDD_FRMIPFROMHOST 3200
+#define IDC_IH_LABEL1 3201
+#define IDC_IH_TXTHOSTNAME 3202
+#define IDC_IH_LBLIPADDR 3203
+#define IDC_IH_CMDGETIPADDR 3204
+#define IDC_IH_CMDEXIT 3205

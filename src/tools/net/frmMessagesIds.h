@@ -1,0 +1,12 @@
+#pragma once
+// Resource ids of frmMessages.
+#define IDD_FRMMESSAGES 3100
+#define IDC_MS_LABEL_FROM 3101
+#define IDC_MS_TXTFROM 3102
+#define IDC_MS_LABEL_TO 3103
+#define IDC_MS_TXTTO 3104
+#define IDC_MS_LABEL_MESSAGE 3105
+#define IDC_MS_TXTMESSAGE 3106
+#define IDC_MS_LBLSTATUS 3107
+#define IDC_MS_TXTSEND 3108
+#define IDC_MS_TXTCANCEL 3109

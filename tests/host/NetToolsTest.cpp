@@ -1,0 +1,127 @@
+// The network tools' logic: datagrams, look-ups, list lines and account names.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "common/Text.h"
+#include "fakes/FakeNetApi.h"
+#include "fakes/FakePrompts.h"
+#include "fakes/FakeSockets.h"
+#include "tools/net/MailslotMessage.h"
+#include "tools/net/NetEnum.h"
+#include "tools/net/UserInfo.h"
+#include "tools/net/modHost2IP.h"
+#include "tools/net/modIP2Host.h"
+
+namespace wf {
+namespace {
+
+using namespace std::string_literals;
+
+// A mailslot writer that keeps what it was given and answers as told.
+struct FakeMailslots : Mailslots {
+    bool opens = true, writes = true;
+    size_t shortBy = 0;  // bytes the write leaves out
+    std::vector<std::pair<std::u16string, std::string>> sent;  // path, bytes
+    MailslotWrite Write(std::u16string_view path, std::string_view bytes) override {
+        sent.emplace_back(path, bytes);
+        return {opens, opens && writes, opens && writes ? bytes.size() - std::min(shortBy, bytes.size()) : 0};
+    }
+};
+
+TEST(PostMailslotMessage, WritesTheDatagramWithItsDefaultsToTheRecipientsMailslot) {
+    const struct { std::u16string from, dest, message, path; std::string bytes; } cases[] = {
+        {u"", u"", u"hi", u"\\\\*\\mailslot\\messngr", "Mailslot System Message\0*\0hi\0\0"s},  // 30 bytes
+        {u"A", u"PC1", u"x", u"\\\\PC1\\mailslot\\messngr", "\x41\x00\x50\x43\x31\x00\x78\x00\x00"s},
+        {u" ", u"", u"line 1\r\nline 2", u"\\\\*\\mailslot\\messngr", " \0*\0line 1\r\nline 2\0\0"s},
+        {u"", u".", u"\u00e9\u20ac", u"\\\\.\\mailslot\\messngr", "Mailslot System Message\0.\0\xe9\x80\0\0"s}};
+    for (const auto& c : cases) {
+        FakeMailslots slots;
+        EXPECT_EQ(SendAMessage(slots, c.from, c.dest, c.message), u"The message was successfully sent.");
+        EXPECT_EQ(slots.sent, (decltype(slots.sent){{c.path, c.bytes}})) << ToUtf8(c.message);
+    }
+}
+
+TEST(PostMailslotMessage, GivesOneOfTheFourStatusStrings) {
+    const struct { bool opens, writes; size_t shortBy; std::u16string_view status; } cases[] = {
+        {true, true, 1, u"Message sent but bytes written <> message size."},
+        {true, false, 0, u"Error writing the message."}, {false, true, 0, u"Error writing the message."}};
+    for (const auto& c : cases) {
+        FakeMailslots slots;
+        std::tie(slots.opens, slots.writes, slots.shortBy) = std::tie(c.opens, c.writes, c.shortBy);
+        EXPECT_EQ(SendAMessage(slots, u"a", u"b", u"c"), c.status) << c.opens << c.writes << c.shortBy;
+    }
+    // An empty text opens nothing; nor does a recipient naming a pipe or a file.
+    FakeMailslots slots;
+    EXPECT_EQ(SendAMessage(slots, u"from", u"to", u""), u"No message specified; nothing to do.");
+    for (const std::u16string& dest : {u"?\\C:\\x"s, u"a/b"s, u"PC\0x"s})
+        EXPECT_EQ(SendAMessage(slots, u"", dest, u"text"), u"Error writing the message.") << ToUtf8(dest);
+    EXPECT_TRUE(slots.sent.empty());
+}
+
+TEST(GetHostNameFromIP, ShowsEachFailureAndKeepsStartAndCleanupPaired) {
+    const struct { std::u16string ip; int startup, cleanup; std::u16string name, shown; } cases[] = {
+        {u"127.0.0.1", 0, 0, u"localhost", u""},
+        {u"999.1.1.1", 0, 0, u"", u"String passed is an invalid IP.|0"},
+        {u"1.2.3.4", 0, 0, u"", u"Call to gethostbyaddr failed.|0"},
+        {u"10.0.0.9", 0, 0, u"", u""},  // a record whose name is empty
+        {u"127.0.0.1", 10091, 0, u"", u"Sockets failed to initialize.|0"},
+        {u"10.0.0.9", 0, 10093, u"", u"Windows Sockets error occurred in Cleanup.|48"}};
+    for (const auto& c : cases) {
+        test::FakeSockets sockets;
+        sockets.addresses = {{"127.0.0.1", 0x0100007Fu}, {"10.0.0.9", 0x0900000Au}, {"1.2.3.4", 0x04030201u}};
+        sockets.byAddress = {{0x0100007Fu, {"localhost", {}}}, {0x0900000Au, {"", {}}}};
+        std::tie(sockets.startupResult, sockets.cleanupResult) = std::tie(c.startup, c.cleanup);
+        test::FakePrompts prompts;
+        prompts.answers = {answer::Ok};
+        EXPECT_EQ(GetHostNameFromIP(sockets, prompts, c.ip), c.name) << ToUtf8(c.ip);
+        std::u16string shown;
+        for (const auto& m : prompts.messages) shown += m.title + m.text + u"|" + ToU16(std::to_string(m.style));
+        EXPECT_EQ(shown, c.shown) << ToUtf8(c.ip);
+        EXPECT_EQ(sockets.open, 0) << ToUtf8(c.ip) << ": every start-up is cleaned up once";
+    }
+}
+
+TEST(Lookups, TheFirstAddressOrNothingAndTheAddressLookupsOwnStartNests) {
+    test::FakeSockets sockets;
+    sockets.byName = {{"multi", {"m", {"\x0A\0\0\x02"s, "\x0A\0\0\x03"s}}}, {"none", {"n", {}}}, {"\xE9", {"e", {"\xFF\2\0\4"s}}}};
+    ASSERT_TRUE(SocketsInitialize(sockets));
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"multi", u"10.0.0.2"}, {u"nohost.invalid", u""}, {u"none", u""}, {u"\u00e9", u"255.2.0.4"}};
+    for (const auto& [host, ip] : cases) EXPECT_EQ(GetIPFromHostName(sockets, host), ip) << ToUtf8(host);
+    sockets.addresses["127.0.0.1"] = 0x0100007Fu;
+    sockets.byAddress[0x0100007Fu] = {"localhost", {}};
+    test::FakePrompts prompts;  // no answers: any message box throws
+    EXPECT_EQ(GetHostNameFromIP(sockets, prompts, u"127.0.0.1"), u"localhost");
+    EXPECT_TRUE(sockets.deepest == 2 && sockets.open == 1) << "the look-up's start nests in its caller's";
+}
+
+TEST(ListComputersOfType, OneLinePerRecordInThePlatformsOrderOrNoneOnFailure) {
+    test::FakeNetApi net;
+    net.servers = {0, {{500, u"PC1", 5, 1}, {400, u"OLD", 4, 10}, {123, u"ODD", 0x15, 0}, {300, u"D", 0, 0},
+                       {600, u"WORKGROUP", 0x10, 7}, {700, u"\u00c9t\u00e9", 0xFFFFFFFF, 4294967295u}}};
+    EXPECT_EQ(ListComputersOfType(net, 0x80000000u),
+              (std::vector<std::u16string>{u"PC1\tWindows NT 5.1", u"OLD\tWindows 4.10", u"ODD\t 5.0", u"D\tDOS 0.0",
+                                           u"WORKGROUP\tOSF 0.7", u"\u00c9t\u00e9\tVMS 15.4294967295"}));
+    for (uint32_t status : {234u, 6118u, 5u}) {  // more data, no browser, access denied
+        net.servers.status = status;
+        EXPECT_TRUE(ListComputersOfType(net, 1).empty()) << status;
+    }
+    EXPECT_EQ(net.masks, (std::vector<uint32_t>{0x80000000u, 1, 1, 1}));
+}
+
+TEST(StringFromWidePointer, NullEmptyAndNonAscii) {
+    EXPECT_EQ(StringFromWidePointer(nullptr) + StringFromWidePointer(u""), u"");
+    EXPECT_EQ(StringFromWidePointer(u"\u00c5sa \u4e2d\U0001F600\0tail"), u"\u00c5sa \u4e2d\U0001F600");
+    EXPECT_EQ(TrimAtNul(u"jane\0\0b"s) + u"|" + TrimAtNul(u"plain") + u"|" + TrimAtNul(u"\0x"s), u"jane|plain|");
+}
+
+TEST(UserInfoBuffers, TheServerGetsTwoBackslashesUnlessItHoldsTwoInARow) {
+    const std::pair<std::u16string, std::u16string> servers[] = {
+        {u"PC1", u"\\\\PC1"}, {u"\\\\PC1", u"\\\\PC1"}, {u"corp\\\\PC1", u"corp\\\\PC1"}, {u"a\\b", u"\\\\a\\b"}};
+    for (const auto& [typed, asked] : servers) EXPECT_EQ(ServerNameBuffer(typed), asked + u'\0') << ToUtf8(typed);
+    EXPECT_EQ(UserNameBuffer(u"jane"), u"jane\0"s);
+}
+
+}  // namespace
+}  // namespace wf
