@@ -28,31 +28,23 @@ public:
     void SendKeys(std::u16string_view keys) override { log.Call(u"send", keys); }
 };
 
-class FakeSpeechEngine : public SpeechEngine, public SpeechVoice {
+class FakeVoice : public SpeechVoice {
 public:
-    CallLog log;
-    std::unique_ptr<SpeechVoice> CreateVoice() override {
-        log.Call(u"create");
-        struct Voice : SpeechVoice {  // each voice speaks through the engine's list
-            FakeSpeechEngine& e;
-            explicit Voice(FakeSpeechEngine& engine) : e(engine) {}
-            void Register(std::u16string_view s, std::u16string_view a) override { e.Register(s, a); }
-            void Speak(std::u16string_view t, int32_t f) override { e.Speak(t, f); }
-            void StopSpeaking() override { e.StopSpeaking(); }
-        };
-        return std::make_unique<Voice>(*this);
-    }
+    explicit FakeVoice(CallLog& log) : log_(log) {}
     void Register(std::u16string_view s, std::u16string_view a) override {
-        log.Call(u"register", std::u16string(s) + u"|" + std::u16string(a));
+        log_.Call(u"register", std::u16string(s) + u"|" + std::u16string(a));
     }
-    void Speak(std::u16string_view t, int32_t f) override { log.Call(u"speak", std::u16string(t) + u"|" + ToU16Int(f)); }
-    void StopSpeaking() override { log.Call(u"stop"); }
+    void Speak(std::u16string_view t, int32_t f) override { log_.Call(u"speak", std::u16string(t) + (f == 16 ? u"|16" : u"|?")); }
+    void StopSpeaking() override { log_.Call(u"stop"); }
 
 private:
-    static std::u16string ToU16Int(int32_t n) {
-        const std::string s = std::to_string(n);
-        return std::u16string(s.begin(), s.end());
-    }
+    CallLog& log_;
+};
+
+class FakeSpeechEngine : public SpeechEngine {
+public:
+    CallLog log;
+    std::unique_ptr<SpeechVoice> CreateVoice() override { return log.Call(u"create"), std::make_unique<FakeVoice>(log); }
 };
 
 }  // namespace wf::test
