@@ -9,9 +9,11 @@
 #include "platform/win32/Win32DirectorySearch.h"
 #include "platform/win32/Win32FileOperations.h"
 #include "platform/win32/Win32FolderLists.h"
+#include "platform/win32/Win32Keyboard.h"
 #include "platform/win32/Win32Mailslots.h"
 #include "platform/win32/Win32NetApi.h"
 #include "platform/win32/Win32Sockets.h"
+#include "platform/win32/Win32Speech.h"
 #include "platform/win32/Win32WindowList.h"
 #include "platform/win32/WinUtil.h"
 #include "shell/RunProgram.h"
@@ -29,6 +31,9 @@
 #include "tools/text/frmMD5.h"
 #include "tools/text/frmNumberConv.h"
 #include "platform/win32/WideText.h"
+#include "tools/text/frmSendKeys.h"
+#include "tools/text/frmTTS.h"
+#include "tools/net/frmSimpleTerminal.h"
 
 namespace wf {
 
@@ -83,6 +88,14 @@ void RegisterTools(frmMain& main, Services& s) {
     main.RegisterTool(IDM_MNUWINHIDESHOW, [windowList](win::Forms& f) {
         f.Open<frmHideShowWindow>("frmHideShowWindow", *windowList);
     });
+    auto keyboard = std::make_shared<win::Win32Keyboard>(s.pump);
+    main.RegisterTool(IDM_MNUSENDKEYS,
+                      [&s, keyboard](win::Forms& f) { f.Open<frmSendKeys>("frmSendKeys", s.prompts, *keyboard); });
+    auto speech = std::make_shared<win::Win32SpeechEngine>();
+    main.RegisterTool(IDM_MNUTTS, [&s, speech](win::Forms& f) { f.Open<frmTTS>("frmTTS", s.prompts, *speech); });
+    // Offered at the end of Tools, so that users can reach the terminal.
+    main.RegisterTool(IDM_MNUTERMINAL,
+                      [&s](win::Forms& f) { f.Open<frmSimpleTerminal>("frmSimpleTerminal", s.prompts, s.pump); });
     main.RegisterTool(IDM_MNUABOUT, [&s](win::Forms& f) { f.Open<frmAbout>("frmAbout", s.registry, s.launcher, s.prompts); });
 }
 

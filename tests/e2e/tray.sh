@@ -49,20 +49,28 @@ open_from_menu "MD5 Hashing" md5 t n m
 close_tool alt+F4
 open_from_menu "Coder / Decoder" coder t d
 close_tool
-# Three tool entries share the N key; four steps up from the end of the list
+# Three tool entries share the N key; five steps up from the end of the list
 # land on the converter whatever was selected first.
-open_from_menu "Number converter" numbers t Up Up Up Up Return
+open_from_menu "Number converter" numbers t Up Up Up Up Up Return
+close_tool alt+F4
+# S is shared with the message sender, and a shared access key runs the first
+# entry that has it: four steps up from the end reach the keystroke sender.
+open_from_menu "SendKeys Program" sendkeys t Up Up Up Up Return
+close_tool
+open_from_menu "Text-To-Speech" speech t t
+close_tool alt+F4
+open_from_menu "Simple Terminal v1.0" terminal t r
 close_tool alt+F4
 # Network tools: Wine runs a shared access key's first entry; two have none, so count up from the end.
 open_from_menu "Send a message" message t s
 close_tool alt+F4
 open_from_menu "Get user info" userinfo t g
 close_tool
-open_from_menu "Network computer list" netenum t Up Up Up Up Up Up Up Up Up Up Return
+open_from_menu "Network computer list" netenum t Up Up Up Up Up Up Up Up Up Up Up Return
 close_tool
-open_from_menu "Host Name From IP" ip2host t Up Up Up Up Up Up Up Up Up Up Up Return
+open_from_menu "Host Name From IP" ip2host t Up Up Up Up Up Up Up Up Up Up Up Up Return
 close_tool
-open_from_menu "IP From Hostname" host2ip t Up Up Up Up Up Up Up Up Up Up Up Up Return
+open_from_menu "IP From Hostname" host2ip t Up Up Up Up Up Up Up Up Up Up Up Up Up Return
 close_tool
 # The file and window tools; the explorer has no cancel button.
 open_from_menu "Hard Drive Explorer \(Formally 'Quillet'\)" explorer t h

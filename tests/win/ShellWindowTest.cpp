@@ -134,7 +134,7 @@ TEST_F(ShellWindow, MenuTreeAsBuiltFromResources) {
     EXPECT_EQ(top[4].id, static_cast<UINT>(IDM_MNUABOUT1_BASE + 2));
 
     const Item& tools = top[8];
-    ASSERT_EQ(tools.sub.size(), 16u);
+    ASSERT_EQ(tools.sub.size(), 17u);
     EXPECT_EQ(tools.sub[0].caption, u"&New Tools");
     ASSERT_EQ(tools.sub[0].sub.size(), 1u);
     EXPECT_EQ(tools.sub[0].sub[0].caption, u"&MD5 Hashing...");
@@ -142,8 +142,8 @@ TEST_F(ShellWindow, MenuTreeAsBuiltFromResources) {
                                       u"&Network Computer List...", u"&Send a Message...", u"-",
                                       u"&ASCII Picture Generator...", u"Coder / &Decoder...", u"&Files in Folder...",
                                       u"&Hard Drive Explorer...", u"&Number Converter...", u"&SendKeys Tool...",
-                                      u"&Text-to-speech...", u"&Window Hide / Show..."};
-    for (size_t i = 0; i < 15; ++i) EXPECT_EQ(tools.sub[i + 1].caption, toolCaptions[i]) << i;
+                                      u"&Text-to-speech...", u"&Window Hide / Show...", u"Simple Te&rminal..."};
+    for (size_t i = 0; i < 16; ++i) EXPECT_EQ(tools.sub[i + 1].caption, toolCaptions[i]) << i;
 
     const Item& run = top[9];
     const char16_t* runCaptions[] = {u"Microsoft &Word", u"Microsoft &Excel", u"&Internet Explorer", nullptr,

@@ -1,0 +1,16 @@
+#pragma once
+// Resource ids of frmSimpleTerminal; lblLegend is a control array.
+#define IDD_FRMSIMPLETERMINAL 3600
+#define IDC_ST_FRACONNECTINFO 3601
+#define IDC_ST_LBLSERVER 3602
+#define IDC_ST_TXTSERVER 3603
+#define IDC_ST_LBLPORT 3604
+#define IDC_ST_TXTPORT 3605
+#define IDC_ST_CMDCONNECT 3606
+#define IDC_ST_CMDCLEAR 3607
+#define IDC_ST_CMDEXIT 3608
+#define IDC_ST_RTXSTUFF 3609
+#define IDC_ST_TXTSEND 3610
+#define IDC_ST_CMDSEND 3611
+#define IDC_ST_FRACOLOURS 3612
+#define IDC_ST_LBLLEGEND_BASE 3620

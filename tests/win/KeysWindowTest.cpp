@@ -1,0 +1,132 @@
+// The keystroke sender and text-to-speech as real (headless) windows: keys
+// go through SendInput into Wine's own notepad, speech through the real SAPI 5
+// voice object, and the message boxes that matter are real ones answered by
+// hook.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/Text.h"
+#include "fakes/FakePrompts.h"
+#include "platform/win32/Forms.h"
+#include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32EventPump.h"
+#include "platform/win32/Win32Keyboard.h"
+#include "platform/win32/Win32Prompts.h"
+#include "platform/win32/Win32Speech.h"
+#include "tools/text/frmSendKeys.h"
+#include "tools/text/frmSendKeysIds.h"
+#include "tools/text/frmTTS.h"
+#include "tools/text/frmTTSIds.h"
+#include "win/WinTestSupport.h"
+
+namespace wf {
+namespace {
+
+BOOL CALLBACK FindProcessWindow(HWND h, LPARAM lp) {
+    auto* found = reinterpret_cast<std::pair<DWORD, HWND>*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid == found->first && IsWindowVisible(h)) found->second = h;
+    return !found->second;
+}
+
+// Wine's notepad, started for one test and ended by its process id.
+class Notepad {
+public:
+    Notepad() {
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        wchar_t command[] = L"notepad.exe";
+        PROCESS_INFORMATION pi{};
+        if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+        process_ = win::ProcessInfo(pi);
+        WaitForInputIdle(process_.process.get(), 20000);
+        std::pair<DWORD, HWND> found{process_.processId, nullptr};
+        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&found));
+        window = found.second;
+        edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
+    }
+    ~Notepad() {
+        if (process_.process && TerminateProcess(process_.process.get(), 0))
+            WaitForSingleObject(process_.process.get(), 10000);
+    }
+    std::u16string Text() const {
+        // Read from another process: WM_GETTEXT is carried across.
+        std::u16string s(static_cast<size_t>(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0)) + 1, u'\0');
+        s.resize(static_cast<size_t>(
+            SendMessageW(edit, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()))));
+        return s;
+    }
+    HWND window = nullptr, edit = nullptr;
+
+private:
+    win::ProcessInfo process_;
+};
+
+struct KeysWindows : ::testing::Test {
+    win::Forms forms;
+    win::Win32EventPump pump{forms};
+    win::Win32Keyboard keyboard{pump};
+    test::FakePrompts prompts;
+    HWND dlg = nullptr;
+
+    HWND Ctl(int id) const { return GetDlgItem(dlg, id); }
+    std::u16string Get(int id) const { return test::WindowText(Ctl(id)); }
+    void Put(int id, const std::u16string& s) { SetWindowTextW(Ctl(id), win::W(s)); }
+    void Click(int id) { SendMessageW(Ctl(id), BM_CLICK, 0, 0); }
+    void OpenSendKeys() { dlg = forms.Open<frmSendKeys>("frmSendKeys", prompts, keyboard).hwnd(); }
+    void Send(const std::u16string& title, const std::u16string& keys, const std::u16string& count) {
+        Put(IDC_SK_TXTPROGNAME, title);
+        Put(IDC_SK_TXTSEND, keys);
+        Put(IDC_SK_TXTHOWMANY, count);
+        Click(IDC_SK_CMDSEND);
+    }
+};
+
+TEST_F(KeysWindows, SendTypesIntoNotepadAndReturnsOnceProcessed) {
+    Notepad notepad;
+    ASSERT_TRUE(notepad.edit) << "notepad did not start";
+    OpenSendKeys();
+    // Read at once after each Send: it returns only when notepad has taken every key.
+    const struct { std::u16string title, keys, count, text; } cases[] = {
+        {test::WindowText(notepad.window), u"hello", u"3", u"hellohellohello"},
+        {u"Untitled", u"{BS}b{ENTER}+a{TAB}\u00E9\u03A9{LEFT}+(xy)", u"1", u"hellohellohellb\r\nA\t\u00E9XY\u03A9"},
+        {u"Untitled - Notepad", u"ab{ENTER", u"2", u"hellohellohellb\r\nA\t\u00E9XY\u03A9"},
+        {u"No window is called this", u"ab", u"2", u"hellohellohellb\r\nA\t\u00E9XY\u03A9"},
+        {u"Untitled", u"!", u"2.5abc", u"hellohellohellb\r\nA\t\u00E9XY!!\u03A9"}};  // the box keeps 2.5: twice
+    prompts.answers = {answer::Abort, answer::Abort};
+    for (const auto& c : cases) {
+        Send(c.title, c.keys, c.count);
+        EXPECT_EQ(notepad.Text(), c.text) << ToUtf8(c.keys);
+        EXPECT_EQ(GetForegroundWindow(), notepad.window);
+    }
+    EXPECT_EQ(Get(IDC_SK_TXTHOWMANY), u"2.5");
+    ASSERT_EQ(prompts.messages.size(), 2u) << "a broken text and an unknown title";
+    for (const auto& m : prompts.messages)
+        EXPECT_TRUE(m.title == u"SendKeys error" && m.text.ends_with(u"call or argument (5)")) << ToUtf8(m.text);
+}
+
+TEST_F(KeysWindows, WithoutASpeechEngineTheFirstFailingClickSaysSoAndTheWindowGoesOn) {
+    win::Win32Prompts realPrompts;
+    win::Win32SpeechEngine engine;
+    std::vector<std::u16string> boxes;
+    test::DialogAnswerer answerer([&](HWND box) {
+        if (!GetDlgItem(box, 0xFFFF)) return;  // the tool window, not a message box
+        boxes.push_back(test::WindowText(box) + u"|" + test::MessageBoxText(box) + (GetDlgItem(box, IDCANCEL) ? u"|cancel" : u""));
+        test::PressButton(box, IDOK);
+    });
+    for (int opening = 0; opening < 2; ++opening) {
+        dlg = forms.Open<frmTTS>("frmTTS", realPrompts, engine).hwnd();
+        Put(IDC_TTS_TXTSAY, u"Hello\r\nworld");
+        for (int id : {IDC_TTS_CMDSAY, IDC_TTS_CMDSAY, IDC_TTS_CMDSTOP, IDC_TTS_CMDEXIT}) Click(id);
+        EXPECT_FALSE(IsWindow(dlg));
+    }
+    const std::u16string told = u"Text-To-Speech|No speech engine is available.";
+    EXPECT_EQ(boxes, (std::vector<std::u16string>{told, told})) << "one per opening, none at load";
+}
+
+}  // namespace
+}  // namespace wf
