@@ -15,40 +15,34 @@
 
 namespace wf::test {
 
-// Paths are "x:\a\b"; lookups ignore case, names keep the case they were made with.
+// Paths are "x:\a\b", a folder's with its backslash; adding a path adds its
+// parents. Lookups ignore case, names keep the case they were made with.
 class FakeTree : public DirectorySearch {
 public:
-    struct Node {
-        std::u16string name;
-        uint32_t attributes = 0;
-        std::vector<std::u16string> children;  // full paths, in the order made
-    };
     std::map<std::u16string, int> attributeFailures;  // path -> how many queries fail
     std::vector<std::u16string> queried;              // every attribute query
 
-    // Adds a file or folder ("x:\a\" with the backslash is a folder), and its parents.
-    void Add(const std::u16string& path, uint32_t attributes = 0) {
-        const bool folder = path.back() == u'\\';
-        const std::u16string p = folder ? path.substr(0, path.size() - 1) : path;
+    void Add(std::u16string p, uint32_t attributes = 0) {
+        if (p.back() == u'\\') p.pop_back(), attributes |= attr::Directory;
         if (nodes_.count(Key(p))) return;
         const size_t slash = p.find_last_of(u'\\');
-        if (slash != std::u16string::npos) {
-            Add(p.substr(0, slash) + u"\\");
-            nodes_[Key(p.substr(0, slash))].children.push_back(p);
-        }
-        nodes_[Key(p)] = {p.substr(slash + 1), attributes | (folder ? attr::Directory : 0), {}};
+        if (slash != std::u16string::npos) Add(p.substr(0, slash + 1)), nodes_[Key(p.substr(0, slash))].children.push_back(p);
+        nodes_[Key(p)] = {p.substr(slash + 1), attributes, {}};
     }
-
     std::u16string First(std::u16string_view pattern, uint32_t mask) override {
         found_.clear();
-        const std::u16string p(pattern);
-        const Node* n = Find(p.back() == u'\\' ? p.substr(0, p.size() - 1) : p);
-        if (n && p.back() == u'\\' && (n->attributes & attr::Directory)) {
-            if (p.size() > 3) found_ = {u".", u".."};
-            for (const auto& child : n->children) Offer(*Find(child), mask);
-        } else if (n && p.back() != u'\\') {
-            Offer(*n, mask);  // a pattern naming one entry finds that entry
+        std::u16string p(pattern);
+        const bool inside = p.back() == u'\\';  // the folder's contents, not the folder
+        if (inside) p.pop_back();
+        const auto n = nodes_.find(Key(p));
+        std::vector<const Node*> offered;
+        if (n != nodes_.end() && !inside) offered.push_back(&n->second);
+        if (n != nodes_.end() && inside && (n->second.attributes & attr::Directory)) {
+            if (p.size() > 2) found_ = {u".", u".."};
+            for (const auto& child : n->second.children) offered.push_back(&nodes_.at(Key(child)));
         }
+        for (const Node* o : offered)
+            if ((o->attributes & ~mask & (attr::Hidden | attr::System | attr::Directory)) == 0) found_.push_back(o->name);
         std::reverse(found_.begin(), found_.end());
         return Next();
     }
@@ -59,26 +53,22 @@ public:
         return name;
     }
     uint32_t Attributes(std::u16string_view path) override {
-        const std::u16string p(path);
-        queried.push_back(p);
+        const std::u16string p = queried.emplace_back(path);
         if (auto f = attributeFailures.find(p); f != attributeFailures.end() && f->second-- > 0)
             throw MakeError(err::PathFileAccess);
-        if (const Node* n = Find(p)) return n->attributes;
+        if (const auto n = nodes_.find(Key(p)); n != nodes_.end()) return n->second.attributes;
         throw MakeError(err::FileNotFound);
     }
 
 private:
+    struct Node {
+        std::u16string name;
+        uint32_t attributes = 0;
+        std::vector<std::u16string> children;  // full paths, in the order made
+    };
     static std::u16string Key(std::u16string s) {
-        if (s.size() == 3 && s.back() == u'\\') s.pop_back();  // a root is its drive
         for (auto& c : s) c = FoldCase(c);
         return s;
-    }
-    const Node* Find(const std::u16string& path) const {
-        const auto it = nodes_.find(Key(path));
-        return it == nodes_.end() ? nullptr : &it->second;
-    }
-    void Offer(const Node& n, uint32_t mask) {
-        if ((n.attributes & ~mask & (attr::Hidden | attr::System | attr::Directory)) == 0) found_.push_back(n.name);
     }
     std::map<std::u16string, Node> nodes_;  // by folded full path
     std::vector<std::u16string> found_;     // the running search's names still to give, last first

@@ -39,11 +39,10 @@ struct ListAllFilesTest : ::testing::Test {
 
     void SetUp() override {
         for (const auto& [p, a] : std::vector<std::pair<std::u16string, uint32_t>>{
-                 {u"d:\\t\\a.txt", 0}, {u"d:\\t\\sub\\c.txt", 0}, {u"d:\\t\\b.txt", 0}, {u"d:\\t\\sub\\deeper\\e.txt", 0},
-                 {u"d:\\t\\sub\\d.txt", 0}, {u"d:\\t\\empty\\", 0}, {u"d:\\t\\z z\\\u00e9t\u00e9.txt", 0},
-                 {u"d:\\t\\hidden.txt", attr::Hidden}, {u"d:\\t\\sys\\", attr::System}, {u"d:\\t\\sys\\in.txt", 0},
-                 {u"d:\\t\\h\\", attr::Hidden}, {u"d:\\t\\h\\in.txt", 0}})
-            tree.Add(p, a);
+                 {u"a.txt", 0}, {u"sub\\c.txt", 0}, {u"b.txt", 0}, {u"sub\\deeper\\e.txt", 0}, {u"sub\\d.txt", 0},
+                 {u"empty\\", 0}, {u"z z\\\u00e9t\u00e9.txt", 0}, {u"hidden.txt", attr::Hidden}, {u"sys\\", attr::System},
+                 {u"sys\\in.txt", 0}, {u"h\\", attr::Hidden}, {u"h\\in.txt", 0}})
+            tree.Add(u"d:\\t\\" + p, a);
     }
 };
 
@@ -53,37 +52,29 @@ struct ListAllFilesTest : ::testing::Test {
 // entry only, Retry asks again. Without its backslash the path names the
 // folder itself, whose query then fails.
 TEST_F(ListAllFilesTest, OrderWhatIsLeftOutAndEachAnswerToAFailure) {
-    const std::u16string e = u"d:\\t\\z z\\\u00e9t\u00e9.txt";
-    struct Case {
-        std::u16string path;
-        std::vector<int> answers;
-        Strings lines, queriesOfFailing;
-    } const cases[] = {
-        {u"D:\\T\\", {}, {u"D:\\T\\a.txt", u"D:\\T\\b.txt", u"D:\\T\\sub\\c.txt", u"D:\\T\\sub\\d.txt",
-                          u"D:\\T\\sub\\deeper\\e.txt", u"D:\\T\\z z\\\u00e9t\u00e9.txt"}, {}},
-        {u"d:\\t\\", {answer::Abort}, {u"d:\\t\\a.txt", u"d:\\t\\b.txt", u"d:\\t\\sub\\c.txt", e}, {u"d:\\t\\sub\\d.txt"}},
-        {u"d:\\t\\", {answer::Ignore}, {u"d:\\t\\a.txt", u"d:\\t\\b.txt", u"d:\\t\\sub\\c.txt",
-                                        u"d:\\t\\sub\\deeper\\e.txt", e}, {u"d:\\t\\sub\\d.txt"}},
-        {u"d:\\t\\", {answer::Retry, answer::Ignore}, {u"d:\\t\\a.txt", u"d:\\t\\b.txt", u"d:\\t\\sub\\c.txt",
-                                                       u"d:\\t\\sub\\deeper\\e.txt", e},
-         {u"d:\\t\\sub\\d.txt", u"d:\\t\\sub\\d.txt"}},
-        {u"d:\\t", {answer::Retry, answer::Abort}, {}, {u"d:\\tt", u"d:\\tt"}},
-        {u"d:\\nowhere\\", {}, {}, {}},
-        {u"d:\\t\\nomatch*.q", {}, {}, {}},
-    };
-    for (const Case& c : cases) {
+    const std::u16string failing = u"d:\\t\\sub\\d.txt";
+    const Strings names{u"a.txt", u"b.txt", u"sub\\c.txt", u"sub\\d.txt", u"sub\\deeper\\e.txt", u"z z\\\u00e9t\u00e9.txt"};
+    const struct { std::u16string path; std::vector<int> answers; std::vector<size_t> lines; long failingQueries; } cases[] = {
+        {u"D:\\T\\", {}, {0, 1, 2, 3, 4, 5}, 0},  // each line as typed
+        {u"d:\\t\\", {answer::Abort}, {0, 1, 2, 5}, 1},
+        {u"d:\\t\\", {answer::Ignore}, {0, 1, 2, 4, 5}, 1},
+        {u"d:\\t\\", {answer::Retry, answer::Ignore}, {0, 1, 2, 4, 5}, 2},
+        {u"d:\\t", {answer::Retry, answer::Abort}, {}, 2},  // "d:\\tt" fails
+        {u"d:\\nowhere\\", {}, {}, 0},
+        {u"d:\\t\\nomatch*.q", {}, {}, 0}};
+    for (const auto& c : cases) {
         sink = {};
         prompts = {};
         tree.queried.clear();
         prompts.answers.assign(c.answers.begin(), c.answers.end());
-        tree.attributeFailures[u"d:\\t\\sub\\d.txt"] = static_cast<int>(c.answers.size());
+        tree.attributeFailures[failing] = static_cast<int>(c.answers.size());
         EXPECT_TRUE(ListAllFiles(c.path, sink, services, stop));
-        EXPECT_EQ(sink.lines, c.lines) << ToUtf8(c.path) << " answers " << c.answers.size();
+        Strings lines;
+        for (size_t i : c.lines) lines.push_back(c.path + names[i]);
+        EXPECT_EQ(sink.lines, lines) << ToUtf8(c.path) << " answers " << c.answers.size();
         EXPECT_EQ(sink.shown, sink.lines.size()) << "everything is shown at the end";
-        Strings failing;
-        for (const auto& q : tree.queried)
-            if (q == u"d:\\t\\sub\\d.txt" || q == u"d:\\tt") failing.push_back(q);
-        EXPECT_EQ(failing, c.queriesOfFailing);
+        EXPECT_EQ(std::count_if(tree.queried.begin(), tree.queried.end(),
+                                [&](const auto& q) { return q == failing || q == u"d:\\tt"; }), c.failingQueries);
         EXPECT_EQ(prompts.messages.size(), c.answers.size()) << "no message without a failure";
         for (const auto& m : prompts.messages) EXPECT_EQ(m.title, u"Files in Folder error");
     }

@@ -1,5 +1,10 @@
 #include "win/WinTestSupport.h"
 
+#include <algorithm>
+#include <stdexcept>
+
+#include "common/Text.h"
+
 namespace wf::test {
 
 namespace {
@@ -94,6 +99,46 @@ std::u16string ClipboardText() {
     if (p) GlobalUnlock(data);
     CloseClipboard();
     return text;
+}
+
+std::vector<std::u16string> ListItems(HWND list) {
+    wchar_t cls[16] = L"";
+    GetClassNameW(list, cls, 16);
+    const bool combo = lstrcmpiW(cls, L"ComboBox") == 0;
+    std::vector<std::u16string> out;
+    const LRESULT n = SendMessageW(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < n; ++i) {
+        std::u16string s(static_cast<size_t>(SendMessageW(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0)) + 1, u'\0');
+        const LRESULT got = SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(s.data()));
+        out.push_back(s.substr(0, got < 0 ? 0 : static_cast<size_t>(got)));
+    }
+    return out;
+}
+
+std::u16string Drive(HWND dialog, const std::vector<Step>& steps, std::initializer_list<int> read) {
+    for (const Step& step : steps) {
+        HWND c = GetDlgItem(dialog, step.id);
+        wchar_t cls[16] = L"";
+        GetClassNameW(c, cls, 16);
+        const bool combo = lstrcmpiW(cls, L"ComboBox") == 0;
+        if (lstrcmpiW(cls, L"Button") == 0) {
+            SendMessageW(c, BM_CLICK, 0, 0);
+        } else if (lstrcmpiW(cls, L"Edit") == 0) {
+            SetWindowTextW(c, reinterpret_cast<const wchar_t*>(step.text.c_str()));
+        } else {
+            const auto items = ListItems(c);
+            const auto at = std::find_if(items.begin(), items.end(), [&](const std::u16string& s) {
+                return s.substr(std::min(s.size(), s.find_first_not_of(u' '))) == step.text;
+            });
+            if (at == items.end()) throw std::logic_error("no entry " + ToUtf8(step.text) + " to choose");
+            SendMessageW(c, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(at - items.begin()), 0);
+            const WORD code = step.code ? step.code : combo ? WORD{CBN_SELCHANGE} : WORD{LBN_SELCHANGE};
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(step.id, code), reinterpret_cast<LPARAM>(c));
+        }
+    }
+    std::u16string all;
+    for (int id : read) all.append(u"|").append(WindowText(GetDlgItem(dialog, id)));
+    return all.substr(all.empty() ? 0 : 1);
 }
 
 void PumpMessages() {

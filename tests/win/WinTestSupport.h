@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/Errors.h"
 #include "platform/win32/Forms.h"
@@ -44,6 +45,20 @@ CommandError Thrown(const std::function<void()>& call);
 
 // The clipboard's text, or a marker when it is busy or holds none.
 std::u16string ClipboardText();
+
+// The entries of a list box or a combo box, as they read.
+std::vector<std::u16string> ListItems(HWND list);
+// A user's step on a dialog's control, by id, as its class takes it: a button
+// is clicked, an edit box gets `text` typed in (it notifies by itself), and a
+// list or combo box has the entry that reads `text` (an indentation of blanks
+// aside) chosen, then `code` sent, its selection change by default.
+struct Step {
+    int id;
+    std::u16string text = {};
+    WORD code = 0;
+};
+// Takes the steps in order, then reads the texts of the `read` controls joined by "|".
+std::u16string Drive(HWND dialog, const std::vector<Step>& steps, std::initializer_list<int> read = {});
 
 // Runs queued messages of this thread.
 void PumpMessages();
