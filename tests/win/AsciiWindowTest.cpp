@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -117,8 +116,7 @@ constexpr std::string_view kLastDate = "<!--- ASCII Picture created by Wrenfold 
 
 // The page in `path` with its two dates replaced by "<date>"; an empty date stays empty.
 std::string MaskedPage(const std::u16string& path) {
-    std::ifstream f(fs::path(path), std::ios::binary);
-    std::string page{std::istreambuf_iterator<char>(f), {}};
+    std::string page = test::FileBytes(path);
     for (std::string_view prefix : {kFirstDate, kLastDate}) {
         const size_t at = page.find(prefix), from = at + prefix.size(), to = page.find(" --->\r\n", at);
         if (at != std::string::npos && to != std::string::npos && to > from) page.replace(from, to - from, "<date>");
@@ -143,21 +141,16 @@ struct AsciiWindow : ::testing::Test {
     test::FakeCommonDialogs dialogs;
     ScriptedRun run{forms};
     win::Win32OutputFiles files;
-    const fs::path dir = fs::temp_directory_path() / ("wf-ascii-" + std::to_string(GetCurrentProcessId()));
+    test::ScratchFolder dir;
     frmASCII* frm = nullptr;
     HWND h = nullptr;
 
-    void SetUp() override {
-        fs::create_directories(dir);
-        Open();
-    }
+    void SetUp() override { Open(); }
     void TearDown() override {
         if (forms.Find("frmASCII")) forms.UnloadAll();
         test::PumpMessages();
-        std::error_code ignored;
-        fs::remove_all(dir, ignored);
     }
-    std::u16string Temp(std::u16string_view name) const { return (dir / name).u16string(); }
+    std::u16string Temp(std::u16string_view name) const { return dir.Path(name); }
     void Open(std::u16string commandLine = u"C:\\Wrenfold\\wrenfold.exe", Prompts* prompts = nullptr) {
         if (forms.Find("frmASCII")) forms.UnloadAll();
         frm = &forms.Open<frmASCII>("frmASCII", prompts ? *prompts : fakePrompts, dialogs, run, files, run,

@@ -8,9 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "common/ErrorReport.h"
@@ -43,24 +40,7 @@ const std::string kUntouched(32, ' ');
 
 std::u16string DoubleFolder(const char16_t* name) { return win::ProgramFolder() + u"\\" + name; }
 
-// A folder of its own under %TEMP%, removed with what the test put in it.
-struct Scratch {
-    static inline int serial = 0;
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-        ("wf-md5-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial));
-    Scratch() { std::filesystem::create_directory(dir); }
-    ~Scratch() { std::filesystem::remove_all(dir, ignored); }
-    std::error_code ignored;
-    std::u16string File(const std::u16string& name, const std::string& bytes) {
-        EXPECT_TRUE(std::ofstream(dir / name, std::ios::binary).write(bytes.data(), bytes.size()));
-        return (dir / name).u16string();
-    }
-    std::u16string Folder(const std::u16string& name) {
-        std::filesystem::create_directory(dir / name);
-        return (dir / name).u16string();
-    }
-    std::u16string Missing() const { return (dir / "no such file.txt").u16string(); }
-};
+using Scratch = test::ScratchFolder;
 
 // A library call's answer and the 32 characters it left in a buffer of spaces
 // followed by a NUL and a guard byte; writing past the 32 shows as "overrun".
@@ -207,8 +187,8 @@ TEST_F(Md5Window, UnreadableFilesAreRefusedAtEveryLevel) {
     win::UniqueFile lock(CreateFileW(W(locked), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
     const struct { std::u16string path; int32_t dllCode; int number; } cases[] = {
-                 {dir.Missing(), ERROR_FILE_NOT_FOUND, err::FileNotFound},
-                 {dir.Missing() + u"\\deeper.txt", ERROR_PATH_NOT_FOUND, err::PathNotFound},
+                 {dir.Path(u"no such file.txt"), ERROR_FILE_NOT_FOUND, err::FileNotFound},
+                 {dir.Path(u"no such file.txt") + u"\\deeper.txt", ERROR_PATH_NOT_FOUND, err::PathNotFound},
                  {dir.Folder(u"folder"), ERROR_ACCESS_DENIED, err::PathFileAccess},
                  {locked, ERROR_SHARING_VIOLATION, err::PermissionDenied}};
     Open(library);
@@ -284,8 +264,7 @@ TEST(Md5Missing, EndsTheProgramAtOnce) {
     ASSERT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0);
     DWORD code = 0;
     EXPECT_TRUE(GetExitCodeProcess(pi.hProcess, &code) && code == 48u) << code;
-    std::ifstream f(std::filesystem::path(record), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}),
+    EXPECT_EQ(test::FileBytes(record),
               "box|File missing!|The aamd532.dll file was not found. Please re-install!|1,|exclamation\n");
 }
 
