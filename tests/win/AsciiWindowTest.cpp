@@ -84,9 +84,7 @@ TEST(AsciiPicture, WhatIsNoPictureFailsToLoadAndLeavesItEmpty) {
         EXPECT_EQ(win::FileReadable(path), exists);
         picture.Load(Fixture(u"s.bmp"), kBlack);
         ASSERT_EQ(picture.Width(), 5);
-        bool failed = false;
-        try { picture.Load(path, kBlack); } catch (const CommandError&) { failed = true; }
-        EXPECT_EQ(failed, !path.empty());
+        EXPECT_EQ(test::Thrown([&] { picture.Load(path, kBlack); }).number() != -1, !path.empty());
         EXPECT_EQ(std::make_tuple(picture.Width(), picture.Height(), picture.Raster().Width(),
                                   picture.HimetricWidth(), picture.Bitmap()), std::make_tuple(0, 0, 0, 0, HBITMAP{}));
     }
