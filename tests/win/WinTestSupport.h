@@ -3,6 +3,7 @@
 // hooks and pumping messages.
 #include <windows.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -62,5 +63,20 @@ std::u16string Drive(HWND dialog, const std::vector<Step>& steps, std::initializ
 
 // Runs queued messages of this thread.
 void PumpMessages();
+
+// A folder of its own under %TEMP%, removed with what the test put in it.
+struct ScratchFolder {
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    std::u16string Path(std::u16string_view name) const { return (dir / name).u16string(); }
+    std::u16string File(std::u16string_view name, std::string_view bytes);  // written whole, or throws
+    std::u16string Folder(std::u16string_view name);
+    const std::filesystem::path dir;
+};
+
+// A file's bytes, or "<missing>" when it cannot be read.
+std::string FileBytes(const std::u16string& path);
 
 }  // namespace wf::test
