@@ -25,14 +25,6 @@
 namespace wf {
 namespace {
 
-BOOL CALLBACK FindProcessWindow(HWND h, LPARAM lp) {
-    auto* found = reinterpret_cast<std::pair<DWORD, HWND>*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(h, &pid);
-    if (pid == found->first && IsWindowVisible(h)) found->second = h;
-    return !found->second;
-}
-
 // Wine's notepad, started for one test and ended by its process id.
 class Notepad {
 public:
@@ -44,9 +36,7 @@ public:
         if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
         process_ = win::ProcessInfo(pi);
         WaitForInputIdle(process_.process.get(), 20000);
-        std::pair<DWORD, HWND> found{process_.processId, nullptr};
-        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&found));
-        window = found.second;
+        window = FindWindowW(L"Notepad", nullptr);  // the class of Wine's notepad; the only one here
         edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
     }
     ~Notepad() {
