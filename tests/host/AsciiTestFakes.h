@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,11 +49,7 @@ struct FileRecord {
     std::u16string path;
     std::vector<std::string> writes;
     bool closed = false;
-    std::string Content() const {
-        std::string s;
-        for (const auto& w : writes) s += w;
-        return s;
-    }
+    std::string Content() const { return std::accumulate(writes.begin(), writes.end(), std::string()); }
 };
 
 struct FakeSink : TextSink {

