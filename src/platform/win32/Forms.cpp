@@ -56,23 +56,17 @@ INT_PTR CALLBACK DialogForm::DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp
     }
     if (!self) return FALSE;
     ++self->depth_;
-    const INT_PTR result = self->GuardedDispatch(dlg, msg, wp, lp);
+    const INT_PTR result = self->GuardedDispatch(msg, wp, lp);
     if (--self->depth_ == 0 && self->destroyed_) self->forms_.Release(self);  // deletes self
     return result;
 }
 
-INT_PTR DialogForm::GuardedDispatch(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+INT_PTR DialogForm::GuardedDispatch(UINT msg, WPARAM wp, LPARAM lp) {
     // An exception must never unwind into USER32: report it and carry on.
     try {
         return Dispatch(msg, wp, lp);
-    } catch (const CommandError& e) {
-        const std::u16string text = e.description() + u" (" + ToU16(std::to_string(e.number())) + u")";
-        MessageBoxW(dlg, W(text), L"Wrenfold", MB_ICONEXCLAMATION);
-    } catch (const std::exception& e) {
-        const std::u16string text = ToU16(e.what());
-        MessageBoxW(dlg, W(text), L"Wrenfold", MB_ICONEXCLAMATION);
     } catch (...) {
-        MessageBoxW(dlg, L"Unexpected failure", L"Wrenfold", MB_ICONEXCLAMATION);
+        ShowEscapedException();
     }
     return FALSE;
 }

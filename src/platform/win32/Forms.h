@@ -56,7 +56,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
-    INT_PTR GuardedDispatch(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
+    INT_PTR GuardedDispatch(UINT msg, WPARAM wp, LPARAM lp);
 
     int templateId_;
     HWND hwnd_ = nullptr;

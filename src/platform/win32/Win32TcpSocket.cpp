@@ -6,6 +6,7 @@
 #include "common/Errors.h"
 #include "common/Text.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/WinUtil.h"
 
 namespace wf::win {
 namespace {
@@ -94,11 +95,8 @@ LRESULT CALLBACK Win32TcpSocket::WindowProc(HWND wnd, UINT msg, WPARAM wp, LPARA
             self->OnSelect(static_cast<SOCKET>(wp), WSAGETSELECTEVENT(lp), WSAGETSELECTERROR(lp));
         else
             self->OnResolved(reinterpret_cast<HANDLE>(wp), WSAGETASYNCERROR(lp));
-    } catch (const std::exception& e) {
-        const std::u16string text = ToU16(e.what());
-        MessageBoxW(nullptr, W(text), L"Wrenfold", MB_ICONEXCLAMATION | MB_TASKMODAL);
     } catch (...) {
-        MessageBoxW(nullptr, L"Unexpected failure", L"Wrenfold", MB_ICONEXCLAMATION | MB_TASKMODAL);
+        ShowEscapedException();
     }
     return 0;
 }

@@ -1,5 +1,10 @@
 #include "platform/win32/WinUtil.h"
 
+#include <exception>
+#include <string>
+
+#include "common/Errors.h"
+#include "common/Text.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/WideText.h"
 
@@ -21,6 +26,19 @@ std::u16string ProgramFolder() {
     const std::u16string path = ExePath();
     const size_t slash = path.find_last_of(u"\\/");
     return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
+}
+
+void ShowEscapedException() {
+    std::u16string text = u"Unexpected failure";
+    try {
+        throw;
+    } catch (const CommandError& e) {
+        text = e.description() + u" (" + ToU16(std::to_string(e.number())) + u")";
+    } catch (const std::exception& e) {
+        text = ToU16(e.what());
+    } catch (...) {
+    }
+    MessageBoxW(nullptr, W(text), L"Wrenfold", MB_ICONEXCLAMATION | MB_TASKMODAL);
 }
 
 bool FileExists(std::u16string_view path) {

@@ -35,6 +35,10 @@ private:
     std::vector<HWND> disabled_;
 };
 
+// For callbacks from Win32, where no exception may unwind into USER32: call
+// inside a catch block; shows what escaped and lets the program carry on.
+void ShowEscapedException();
+
 // The wait pointer for the life of the object; the window takes no input then.
 class BusyCursor {
 public:
