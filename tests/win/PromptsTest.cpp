@@ -5,9 +5,11 @@
 
 #include "common/ErrorReport.h"
 #include "common/Text.h"
+#include "platform/win32/Forms.h"
 #include "platform/win32/InputBoxIds.h"
 #include "platform/win32/Win32Errors.h"
 #include "platform/win32/Win32Prompts.h"
+#include "win/TestWindowIds.h"
 #include "win/WinTestSupport.h"
 
 namespace wf {
@@ -84,6 +86,27 @@ TEST(Win32Errors, CodesWithoutARunTimeNumberKeepTheirIdentityInTheReport) {
         EXPECT_EQ(e.number(), c.number) << c.code;
         EXPECT_TRUE(c.number > 0 || e.description() == win::SystemMessage(c.code)) << c.code;
         EXPECT_FALSE(e.description().empty() || e.description().ends_with(u"\n")) << c.code;
+    }
+}
+
+// A handler's exception never unwinds into USER32: it is shown, and the
+// window and the program carry on.
+TEST(RealPrompts, AnExceptionThatEscapesAHandlerIsShownAndTheWindowLives) {
+    struct Throwing : win::DialogForm {
+        using DialogForm::DialogForm;
+        bool OnCommand(int id, int) override {
+            if (id == IDOK) throw CommandError(53, u"File not found");
+            throw std::runtime_error("bad thing");
+        }
+    };
+    win::Forms forms;
+    auto& form = forms.Open<Throwing>("t", IDD_TESTWINDOW);
+    for (auto [id, text] : {std::pair{IDOK, u"File not found (53)"}, std::pair{IDCANCEL, u"bad thing"}}) {
+        std::u16string shown;
+        test::DialogAnswerer answerer([&](HWND box) { shown = test::MessageBoxText(box), test::PressButton(box, IDOK); });
+        SendMessageW(form.hwnd(), WM_COMMAND, id, 0);
+        EXPECT_EQ(shown, text);
+        EXPECT_TRUE(IsWindow(form.hwnd()));
     }
 }
 
