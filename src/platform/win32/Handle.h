@@ -3,13 +3,17 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <type_traits>
 #include <utility>
 
 namespace wf::win {
 
 template <class H, auto Close, intptr_t InvalidValue = 0>
 class Unique {
-    static H Invalid() { return reinterpret_cast<H>(InvalidValue); }
+    static H Invalid() {
+        if constexpr (std::is_pointer_v<H>) return reinterpret_cast<H>(InvalidValue);
+        else return static_cast<H>(InvalidValue);  // sockets are numbers
+    }
 
 public:
     Unique() = default;
@@ -41,6 +45,7 @@ inline void DestroyMenuFn(HMENU h) { ::DestroyMenu(h); }
 inline void RegCloseKeyFn(HKEY h) { ::RegCloseKey(h); }
 inline void DeleteObjectFn(HGDIOBJ h) { ::DeleteObject(h); }
 inline void DeleteDCFn(HDC h) { ::DeleteDC(h); }
+inline void DestroyWindowFn(HWND h) { ::DestroyWindow(h); }
 inline void GlobalFreeFn(HGLOBAL h) { ::GlobalFree(h); }
 
 using UniqueHandle = Unique<HANDLE, CloseHandleFn>;
@@ -50,6 +55,7 @@ using UniqueMenu = Unique<HMENU, DestroyMenuFn>;
 using UniqueKey = Unique<HKEY, RegCloseKeyFn>;
 using UniqueGdi = Unique<HGDIOBJ, DeleteObjectFn>;
 using UniqueDC = Unique<HDC, DeleteDCFn>;  // from CreateCompatibleDC
+using UniqueWindow = Unique<HWND, DestroyWindowFn>;
 using UniqueGlobal = Unique<HGLOBAL, GlobalFreeFn>;
 
 // Runs a callable when the scope ends, however it ends.

@@ -71,20 +71,23 @@ std::u16string Win32TcpSocket::ErrorText(int32_t number) {
     return u"Unexpected socket error";
 }
 
-Win32TcpSocket::Win32TcpSocket(TcpSocketEvents& events) : events_(events) {
+Win32TcpSocket::Winsock::Winsock() {
     WSADATA data;
-    started_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    RegisterWindowClass(WindowProc);
-    window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
-                              nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    started = WSAStartup(MAKEWORD(2, 2), &data) == 0;
 }
 
-Win32TcpSocket::~Win32TcpSocket() {
-    Close();
-    if (window_) DestroyWindow(window_);
-    if (started_) WSACleanup();
+Win32TcpSocket::Winsock::~Winsock() {
+    if (started) WSACleanup();
 }
+
+Win32TcpSocket::Win32TcpSocket(TcpSocketEvents& events) : events_(events) {
+    RegisterWindowClass(WindowProc);
+    window_.reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr));
+    SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Win32TcpSocket::~Win32TcpSocket() { Close(); }
 
 LRESULT CALLBACK Win32TcpSocket::WindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<Win32TcpSocket*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
@@ -108,7 +111,7 @@ void Win32TcpSocket::SetRemotePort(int32_t port) {
 
 void Win32TcpSocket::Connect() {
     if (state_ != sck::Closed) Refuse(kInvalidOp);
-    if (!started_ || !window_) Refuse(WSAENETDOWN);
+    if (!winsock_.started || !window_) Refuse(WSAENETDOWN);
     if (port_ == 0) Refuse(WSAEADDRNOTAVAIL);
     const std::string host = ToAnsi(host_);
     const unsigned long address = inet_addr(host.c_str());
@@ -121,7 +124,7 @@ void Win32TcpSocket::Connect() {
         return;
     }
     hostEntry_.assign(MAXGETHOSTSTRUCT, 0);
-    lookup_ = WSAAsyncGetHostByName(window_, kResolvedMessage, host.c_str(), hostEntry_.data(),
+    lookup_ = WSAAsyncGetHostByName(window_.get(), kResolvedMessage, host.c_str(), hostEntry_.data(),
                                     static_cast<int>(hostEntry_.size()));
     if (!lookup_) Refuse(WSAGetLastError());
     state_ = sck::ResolvingHost;
@@ -138,28 +141,28 @@ void Win32TcpSocket::OnResolved(HANDLE request, int error) {
 }
 
 void Win32TcpSocket::StartConnect(unsigned long address) {
-    socket_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (socket_ == INVALID_SOCKET) return Fail(WSAGetLastError());
-    if (WSAAsyncSelect(socket_, window_, kSelectMessage, FD_CONNECT | FD_READ | FD_CLOSE) != 0)
+    socket_.reset(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    if (!socket_) return Fail(WSAGetLastError());
+    if (WSAAsyncSelect(socket_.get(), window_.get(), kSelectMessage, FD_CONNECT | FD_READ | FD_CLOSE) != 0)
         return Fail(WSAGetLastError());
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_port = htons(static_cast<u_short>(port_));
     to.sin_addr.s_addr = address;
     state_ = sck::Connecting;
-    if (connect(socket_, reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0 &&
+    if (connect(socket_.get(), reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0 &&
         WSAGetLastError() != WSAEWOULDBLOCK)
         Fail(WSAGetLastError());
 }
 
 void Win32TcpSocket::OnSelect(SOCKET s, int event, int error) {
-    if (s != socket_ || socket_ == INVALID_SOCKET) return;  // a socket closed since
+    if (!socket_ || s != socket_.get()) return;  // a socket closed since
     switch (event) {
     case FD_CONNECT: {
         if (error) return Fail(error);
         sockaddr_in peer{};
         int size = sizeof peer;
-        getpeername(socket_, reinterpret_cast<sockaddr*>(&peer), &size);
+        getpeername(socket_.get(), reinterpret_cast<sockaddr*>(&peer), &size);
         remoteIp_ = ToU16(inet_ntoa(peer.sin_addr));
         state_ = sck::Connected;
         break;
@@ -179,7 +182,7 @@ void Win32TcpSocket::OnSelect(SOCKET s, int event, int error) {
 
 void Win32TcpSocket::DeliverPendingData() {
     u_long available = 0;
-    if (ioctlsocket(socket_, FIONREAD, &available) == 0 && available > 0) events_.DataArrival(available);
+    if (ioctlsocket(socket_.get(), FIONREAD, &available) == 0 && available > 0) events_.DataArrival(available);
 }
 
 void Win32TcpSocket::Fail(int error) {
@@ -190,7 +193,7 @@ void Win32TcpSocket::Fail(int error) {
 void Win32TcpSocket::SendData(std::string_view bytes) {
     if (state_ != sck::Connected) Refuse(kBadState);
     while (!bytes.empty()) {
-        const int n = send(socket_, bytes.data(), static_cast<int>(std::min<size_t>(bytes.size(), 1 << 20)), 0);
+        const int n = send(socket_.get(), bytes.data(), static_cast<int>(std::min<size_t>(bytes.size(), 1 << 20)), 0);
         if (n > 0) {
             bytes.remove_prefix(static_cast<size_t>(n));
             continue;
@@ -200,7 +203,7 @@ void Win32TcpSocket::SendData(std::string_view bytes) {
         // The socket is non-blocking: wait, bounded, until it can take more.
         fd_set writable;
         FD_ZERO(&writable);
-        FD_SET(socket_, &writable);
+        FD_SET(socket_.get(), &writable);
         timeval limit{10, 0};
         if (select(0, nullptr, &writable, nullptr, &limit) != 1) Refuse(WSAETIMEDOUT);
     }
@@ -208,10 +211,10 @@ void Win32TcpSocket::SendData(std::string_view bytes) {
 
 std::string Win32TcpSocket::GetData() {
     std::string data;
-    if (socket_ == INVALID_SOCKET) return data;
+    if (!socket_) return data;
     char buffer[65536];
     while (data.size() < kMaxArrival) {
-        const int n = recv(socket_, buffer, sizeof buffer, 0);
+        const int n = recv(socket_.get(), buffer, sizeof buffer, 0);
         if (n <= 0) break;  // nothing more for now, closed, or failed: the events tell
         data.append(buffer, static_cast<size_t>(n));
     }
@@ -221,8 +224,7 @@ std::string Win32TcpSocket::GetData() {
 void Win32TcpSocket::Close() {
     if (lookup_) WSACancelAsyncRequest(lookup_);
     lookup_ = nullptr;
-    if (socket_ != INVALID_SOCKET) closesocket(socket_);
-    socket_ = INVALID_SOCKET;
+    socket_.reset();
     state_ = sck::Closed;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/TcpSocket.h"
+#include "platform/win32/Handle.h"
 
 namespace wf::win {
 
@@ -40,10 +41,21 @@ private:
     void Fail(int error);
     void DeliverPendingData();
 
+    // Windows Sockets for the life of the object, when it starts.
+    struct Winsock {
+        bool started;
+        Winsock();
+        ~Winsock();
+        Winsock(const Winsock&) = delete;
+        Winsock& operator=(const Winsock&) = delete;
+    };
+    static void CloseSocket(SOCKET s) { closesocket(s); }
+    using UniqueSocket = Unique<SOCKET, CloseSocket, -1>;  // -1 is INVALID_SOCKET
+
     TcpSocketEvents& events_;
-    bool started_ = false;  // WSAStartup succeeded
-    HWND window_ = nullptr;
-    SOCKET socket_ = INVALID_SOCKET;
+    Winsock winsock_;
+    UniqueWindow window_;  // receives the socket's events
+    UniqueSocket socket_;
     HANDLE lookup_ = nullptr;
     std::vector<char> hostEntry_;
     std::u16string host_, remoteIp_;
