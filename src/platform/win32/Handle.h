@@ -46,6 +46,7 @@ inline void RegCloseKeyFn(HKEY h) { ::RegCloseKey(h); }
 inline void DeleteObjectFn(HGDIOBJ h) { ::DeleteObject(h); }
 inline void DeleteDCFn(HDC h) { ::DeleteDC(h); }
 inline void DestroyWindowFn(HWND h) { ::DestroyWindow(h); }
+inline void FindCloseFn(HANDLE h) { ::FindClose(h); }
 inline void GlobalFreeFn(HGLOBAL h) { ::GlobalFree(h); }
 
 using UniqueHandle = Unique<HANDLE, CloseHandleFn>;
@@ -56,6 +57,7 @@ using UniqueKey = Unique<HKEY, RegCloseKeyFn>;
 using UniqueGdi = Unique<HGDIOBJ, DeleteObjectFn>;
 using UniqueDC = Unique<HDC, DeleteDCFn>;  // from CreateCompatibleDC
 using UniqueWindow = Unique<HWND, DestroyWindowFn>;
+using UniqueFind = Unique<HANDLE, FindCloseFn, -1>;  // from FindFirstFile
 using UniqueGlobal = Unique<HGLOBAL, GlobalFreeFn>;
 
 // Runs a callable when the scope ends, however it ends.

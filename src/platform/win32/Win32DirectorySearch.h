@@ -6,9 +6,6 @@
 
 namespace wf::win {
 
-inline void FindCloseFn(HANDLE h) { ::FindClose(h); }
-using UniqueFind = Unique<HANDLE, FindCloseFn, -1>;
-
 class Win32DirectorySearch : public DirectorySearch {
 public:
     std::u16string First(std::u16string_view pattern, uint32_t attributes) override;
