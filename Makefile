@@ -1,5 +1,5 @@
 # The two commands a user needs: `make run` and `make test`.
-.PHONY: deps run test test-host test-win64 build-win32 package clean
+.PHONY: deps run test test-host test-win64 build-win32 package clean screenshots
 
 JOBS ?= 2
 
@@ -33,6 +33,12 @@ test: build-win32 test-host test-win64
 package: deps build/win64/build.ninja
 	cmake --build --preset win64 -j $(JOBS)
 	cd build/win64 && cpack -G ZIP
+
+# The help's pictures: the end-to-end run's shots, each cut to its window.
+screenshots: deps build/win64/build.ninja
+	cmake --build --preset win64 -j $(JOBS) --target wrenfold window_texts
+	ctest --preset win64 -R e2e --output-on-failure
+	scripts/help-screenshots build/win64/e2e docs/help
 
 clean:
 	rm -rf build

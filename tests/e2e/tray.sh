@@ -7,6 +7,9 @@ exe=$1 out=$2 prefix=$3 texts=$4
 mkdir -p "$out"
 fail() { echo "e2e: FAILED: $*"; screenshot "$out/failure.png" >/dev/null 2>&1; desktop_stop; exit 1; }
 trap desktop_stop EXIT
+# Each window shot gets its window's geometry beside it, so that the help's
+# pictures can be cut from the full-screen shots (make screenshots).
+geometry() { xwininfo -id "$1" > "$out/$2.geom" 2>/dev/null; }
 
 desktop_start || fail "no desktop"
 wrenfold_start "$exe" "$prefix" || fail "wrenfold did not show its loaded notice"
@@ -19,12 +22,14 @@ icon=$(tray_icon) || fail "tray icon gone after the notice"
 screenshot "$out/icon.png"
 open_tray_menu 3 || fail "right click did not open the menu"
 screenshot "$out/menu.png"
+geometry "$(menu_window)" menu
 
 # Help > About opens frmAbout; Esc closes it.
 menu_keys h a
 wait_for 10 window_named "About Wrenfold" || fail "About did not open"
 about=$(window_named "About Wrenfold")
 screenshot "$out/about.png"
+geometry "$about" about
 dismiss "$about" Escape || fail "Esc did not close About"
 
 # open_from_menu TITLE SHOT KEYS...: opens a tool window through the tray
@@ -38,6 +43,7 @@ open_from_menu() {
     wait_for 10 window_named "$title" || fail "$title did not open"
     w=$(window_named "$title")
     screenshot "$out/$shot.png"
+    geometry "$w" "$shot"
     xdotool mousemove --window "$w" 20 20
     WF_TOOL=$w
 }
@@ -82,9 +88,24 @@ key_in "$WF_TOOL" Return
 wait_for 20 sh -c "[ \"\$(import -window $WF_TOOL -format %k info: 2>/dev/null)\" != '$before' ]" \
     || fail "Files in Folder showed no lines"
 screenshot "$out/filesinfolder-listed.png"
+geometry "$WF_TOOL" filesinfolder-listed
 close_tool
 open_from_menu "Window Hide and Show" winhideshow t w
 close_tool alt+F4
+# Run a Program asks first whether to browse; No gives the input box, and
+# Esc there starts nothing. "&Run a Program..." comes before the "&Run" menu.
+open_tray_menu 3 || fail "the menu did not open for Run a Program"
+menu_keys r
+wait_for 10 window_named "Question" || fail "Run a Program did not ask"
+question=$(window_named "Question")
+screenshot "$out/runprogram-question.png"
+geometry "$question" runprogram-question
+dismiss "$question" n || fail "No did not close the question"
+wait_for 10 window_named "Program" || fail "Run a Program showed no input box"
+asked=$(window_named "Program")
+screenshot "$out/runprogram.png"
+geometry "$asked" runprogram
+dismiss "$asked" Escape || fail "Esc did not close the program input box"
 open_tray_menu 3 || fail "the menu did not open again"
 menu=$(menu_window)
 key_in "$menu" e  # &Exit: every window is unloaded with the program
@@ -102,6 +123,7 @@ menu_keys t a
 wait_for 10 window_named "ASCII Picture Generator" || fail "the generator did not open"
 WF_TOOL=$(window_named "ASCII Picture Generator")
 screenshot "$out/ascii.png"
+geometry "$WF_TOOL" ascii
 wait_for 10 sh -c "wine '$texts' 'ASCII Picture Generator' | grep -qx 'Dimensions: 160x120'" \
     || fail "the generator does not show the picture's dimensions: $(wine "$texts" 'ASCII Picture Generator' | tr '\n' '|')"
 close_tool alt+F4
