@@ -57,6 +57,12 @@ void RegisterTools(frmMain& main, Services& s) {
     main.RegisterTool(IDM_MNUASCIIPIC, [&s, pageFiles, clock](win::Forms& f) {
         f.Open<frmASCII>("frmASCII", s.prompts, s.dialogs, s.pump, *pageFiles, *clock, win::U(GetCommandLineW()));
     });
+    // A second start's command line opens the generator as the program's own would.
+    main.RegisterHandOver([&s, pageFiles, clock](win::Forms& f, const std::u16string& commandLine) {
+        GeneratorForHandOver(f, commandLine, [&](const std::u16string& line) {
+            f.Open<frmASCII>("frmASCII", s.prompts, s.dialogs, s.pump, *pageFiles, *clock, line);
+        });
+    });
     auto mailslots = std::make_shared<win::Win32Mailslots>();
     main.RegisterTool(IDM_MNUSENDMESSAGE, [mailslots](win::Forms& f) { f.Open<frmMessages>("frmMessages", *mailslots); });
     auto sockets = std::make_shared<win::Win32Sockets>();

@@ -13,6 +13,7 @@
 #include "platform/win32/Handle.h"
 #include "platform/win32/WinUtil.h"
 #include "platform/win32/WideText.h"
+#include "shell/HandOver.h"
 
 namespace wf {
 
@@ -371,6 +372,22 @@ void frmASCII::DrawPreview(const DRAWITEMSTRUCT& item) {
     SetBrushOrgEx(item.hDC, 0, 0, nullptr);
     StretchBlt(item.hDC, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, mem.get(), 0, 0, picture.Width(),
                picture.Height(), SRCCOPY);
+}
+
+void frmASCII::ShowInputPicture(const std::u16string& path) {
+    const std::shared_ptr<Core> core = core_;
+    SetText(IDC_TXTINFILE, path);
+    if (!core->view.Alive()) return;
+    OutputGuess();
+    Show();
+}
+
+void GeneratorForHandOver(win::Forms& forms, const std::u16string& commandLine,
+                          const std::function<void(const std::u16string&)>& open) {
+    auto* generator = static_cast<frmASCII*>(forms.Find("frmASCII"));
+    const HandOverAction action = ActionForHandOver(commandLine, generator != nullptr);
+    if (action.kind == HandOverAction::OpenGenerator) open(commandLine);
+    if (action.kind == HandOverAction::FillGenerator) generator->ShowInputPicture(action.picture);
 }
 
 void frmASCII::OutputGuess() {

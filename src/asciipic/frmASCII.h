@@ -5,6 +5,7 @@
 // cancels runs of AsciiPictureWriter.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,6 +40,9 @@ public:
 
     void LoadPic();
     void OutputGuess();
+    // Puts `path` in the input box as if typed (which loads it), proposes the
+    // output name and brings the window to the front.
+    void ShowInputPicture(const std::u16string& path);
 
     // The picture as last loaded, hidden behind the preview.
     const win::DibPicture& Picture() const;
@@ -73,5 +77,11 @@ private:
     // The window was asked to close during a run: close once the run ends.
     bool closePending_ = false;
 };
+
+// A command line handed over by a second start of the program: a picture it
+// names goes into the open generator's input box, or `open` opens the
+// generator with that command line; anything else does nothing.
+void GeneratorForHandOver(win::Forms& forms, const std::u16string& commandLine,
+                          const std::function<void(const std::u16string&)>& open);
 
 }  // namespace wf

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "shell/HandOver.h"
 #include "shell/frmMainIds.h"
 #include "platform/win32/WideText.h"
 
@@ -17,7 +18,8 @@ frmMain::frmMain(win::Forms& forms, Prompts& prompts, Launcher& launcher, Help& 
       prompts_(prompts),
       helpFile_(HelpFilePath(exePath)),
       commands_(prompts, launcher, help, helpFile_, std::move(dosPrefix)),
-      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      handOverQuery_(RegisterWindowMessageW(win::W(std::u16string(kHandOverQueryName)))) {}
 
 void frmMain::RegisterTool(int menuId, ToolOpener opener) { tools_[menuId] = std::move(opener); }
 
@@ -100,6 +102,33 @@ bool frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
     }
     if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
         AddTrayIcon();  // Explorer restarted: its new tray knows nothing of us
+        result = TRUE;
+        return true;
+    }
+    if (msg == handOverQuery_ && handOverQuery_ != 0) {
+        // A dialog's answer to a sent message goes through DWLP_MSGRESULT.
+        SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, kHandOverAnswer);
+        result = TRUE;
+        return true;
+    }
+    if (msg == WM_COPYDATA) {
+        const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+        const auto line = copy ? HandedOverCommandLine(copy->dwData, copy->lpData, copy->cbData) : std::nullopt;
+        if (line) {
+            handedOver_.push_back(*line);
+            PostMessageW(hwnd(), kHandOverPosted, 0, 0);
+        }
+        SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, line ? TRUE : FALSE);
+        result = TRUE;
+        return true;
+    }
+    if (msg == kHandOverPosted) {
+        // Taken one by one, so a handler that pumps messages can meet the next.
+        while (!handedOver_.empty()) {
+            const std::u16string line = std::move(handedOver_.front());
+            handedOver_.erase(handedOver_.begin());
+            if (handOver_) handOver_(forms_, line);
+        }
         result = TRUE;
         return true;
     }

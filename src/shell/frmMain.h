@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "platform/win32/Forms.h"
 #include "platform/win32/Handle.h"
@@ -16,6 +18,7 @@ namespace wf {
 class frmMain : public win::DialogForm {
 public:
     using ToolOpener = std::function<void(win::Forms&)>;
+    using HandOverHandler = std::function<void(win::Forms&, const std::u16string& commandLine)>;
 
     frmMain(win::Forms& forms, Prompts& prompts, Launcher& launcher, Help& help, std::u16string exePath,
             std::u16string dosPrefix);
@@ -24,6 +27,13 @@ public:
     void RegisterTool(int menuId, ToolOpener opener);
     // Hooks the two "run a program" entries to their command.
     void RegisterRunProgram(std::function<void()> run) { runProgram_ = std::move(run); }
+    // Hooks what a command line handed over by a second start does here.
+    void RegisterHandOver(HandOverHandler handOver) { handOver_ = std::move(handOver); }
+
+    // The window's class and caption (frmMain.rc), which a second start
+    // looks for before asking the window whether it is ours.
+    static constexpr wchar_t kWindowClass[] = L"#32770";
+    static constexpr wchar_t kCaption[] = L"Wrenfold Main Window";
 
     // The one-time notice that the program is loaded and where to find it.
     void ShowLoadedNotice();
@@ -51,6 +61,9 @@ protected:
     static constexpr UINT_PTR kTrayRetryTimer = 1;
     static constexpr UINT kTrayRetryMs = 2000;
     static constexpr int kTrayRetries = 60;
+    // Posted to itself after a hand-over is received: the sender is not kept
+    // waiting while windows open or a message box shows.
+    static constexpr UINT kHandOverPosted = WM_APP + 1;
 
 private:
     void Form_MouseMove(int x);
@@ -62,9 +75,12 @@ private:
     win::UniqueMenu menu_;
     NOTIFYICONDATAA trayIcon_{};
     UINT taskbarCreated_;
+    UINT handOverQuery_;
+    std::vector<std::u16string> handedOver_;
     int trayRetriesLeft_ = 0;
     std::map<int, ToolOpener> tools_;
     std::function<void()> runProgram_;
+    HandOverHandler handOver_;
 };
 
 }  // namespace wf

@@ -16,7 +16,23 @@ wrenfold_start "$exe" "$prefix" || fail "wrenfold did not show its loaded notice
 [ "$(xdotool getwindowname "$WF_NOTICE")" = "Wrenfold now loaded!" ] || fail "notice title"
 wait_for 10 tray_icon || fail "no tray icon while the notice is open"
 screenshot "$out/notice.png"
+
+# A second start, even with the notice open, hands over and ends at once: still one notice and one icon.
+handed_over() { wine "$exe" "$@" >/dev/null 2>&1 & local p=$!; wait_for 30 sh -c "! kill -0 $p" && wait "$p"; }
+icons() { xwininfo -root -tree | awk '/"panel"/ {p=1} p && /explorer.exe/' | wc -l; }
+notices() { xdotool search --onlyvisible --name '^Wrenfold now loaded!$' 2>/dev/null | wc -l; }
+icons_before=$(icons)
+handed_over || fail "the second start did not end at once with 0"
+[ "$(notices)/$(icons)" = "1/$icons_before" ] || fail "$(notices) notices, $(icons) icons after a second start"
 dismiss "$WF_NOTICE" Return || fail "notice did not close"
+# A third start with a picture: the running copy opens the generator with it.
+convert -size 160x120 -seed 3 plasma:fractal "$out/handed.jpg"
+handed_over "$(winepath -w "$out/handed.jpg" 2>/dev/null)" || fail "the third start did not end at once with 0"
+wait_for 10 sh -c "wine '$texts' 'ASCII Picture Generator' | grep -qx 'Dimensions: 160x120'" \
+    || fail "the generator did not open with the handed-over picture"
+WF_TOOL=$(window_named "ASCII Picture Generator")
+screenshot "$out/handed-over.png"
+close_tool alt+F4
 
 icon=$(tray_icon) || fail "tray icon gone after the notice"
 screenshot "$out/icon.png"

@@ -1,5 +1,6 @@
 // The tray shell apart from its window: the launcher table, the tray callback,
-// the menu commands, Run a Program, System Info and the file dialog's record.
+// the menu commands, Run a Program, System Info, the file dialog's record and
+// the hand-over from a second start.
 #include <gtest/gtest.h>
 
 #include "common/Text.h"
@@ -8,6 +9,7 @@
 #include "fakes/FakeLauncher.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeRegistry.h"
+#include "shell/HandOver.h"
 #include "shell/RunProgram.h"
 #include "shell/ShellLogic.h"
 #include "shell/SysInfo.h"
@@ -209,6 +211,26 @@ TEST(FileDialogRecord, FilterAndBuffer) {
     // Not cut through a surrogate pair.
     EXPECT_EQ(FileNameFromBuffer(FileNameBuffer(std::u16string(253, u'c') + u"\U0001F600\U0001F600")),
               std::u16string(253, u'c'));
+}
+
+TEST(HandOver, PayloadGivesTheCommandLineOrNothing) {
+    const std::u16string line = u"wrenfold.exe C:\\a.gif", inner(u"wrenfold.exe\0C:\\a.gif", 21),
+                         huge(kHandOverMaxChars + 1, u'x');
+    const struct { uintptr_t tag; const void* data; size_t bytes; std::optional<std::u16string> got; } cases[] = {
+        {kHandOverTag, line.c_str(), 42, line}, {kHandOverTag, line.c_str(), 44, line},  // without, with NUL
+        {kHandOverTag, u"", 2, u""}, {kHandOverTag, huge.c_str(), kHandOverMaxChars * 2, huge.substr(1)},
+        {kHandOverTag + 1, line.c_str(), 42, {}}, {kHandOverTag, nullptr, 8, {}}, {kHandOverTag, line.c_str(), 41, {}},
+        {kHandOverTag, huge.c_str(), huge.size() * 2, {}}, {kHandOverTag, inner.c_str(), 42, {}}};  // five refused
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(HandedOverCommandLine(cases[i].tag, cases[i].data, cases[i].bytes), cases[i].got) << "case " << i;
+}
+
+TEST(HandOver, APictureOpensOrFillsTheGeneratorAndNothingElseShows) {
+    const HandOverAction a = ActionForHandOver(u"x.exe \"C:\\a b.jpg\" c", false),
+                         b = ActionForHandOver(u"x.exe C:\\a b.jpg ", true), c = ActionForHandOver(u"x.exe \"\"", true);
+    EXPECT_EQ(std::tuple(a.kind, b.kind, c.kind, a.picture + u"|" + b.picture + u"|" + c.picture),
+              std::tuple(HandOverAction::OpenGenerator, HandOverAction::FillGenerator, HandOverAction::Nothing,
+                         std::u16string(u"C:\\a b.jpg|C:\\a b.jpg|")));
 }
 
 }  // namespace

@@ -5,11 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "asciipic/Win32PageServices.h"
+#include "asciipic/frmASCII.h"
+#include "asciipic/frmASCIIIds.h"
 #include "common/Text.h"
+#include "fakes/FakeCommonDialogs.h"
 #include "fakes/FakeLauncher.h"
 #include "fakes/FakePrompts.h"
 #include "platform/win32/Forms.h"
+#include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32Launcher.h"
+#include "shell/HandOver.h"
 #include "shell/frmMain.h"
 #include "shell/frmMainIds.h"
 #include "win/TestWindowIds.h"
@@ -246,6 +252,44 @@ TEST_F(ShellWindow, ARefusedTrayIconIsAddedAgainOnATimerAndWhenTheTaskbarAppears
     SendMessageW(never.hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_EQ(never.adds, 2 + TestMain::kTrayRetries);
     EXPECT_EQ(main.adds, 1);
+}
+
+// A second start's command line, sent the way that start sends it.
+LRESULT HandOver(HWND to, const std::u16string& line, uintptr_t tag = kHandOverTag) {
+    COPYDATASTRUCT copy{tag, static_cast<DWORD>(line.size() * 2 + 2), const_cast<char16_t*>(line.c_str())};
+    const LRESULT accepted = SendMessageW(to, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+    test::PumpMessages();
+    return accepted;
+}
+
+TEST_F(ShellWindow, AHandedOverPictureOpensTheGeneratorOrFillsTheOpenOne) {
+    EXPECT_EQ(test::WindowText(main.hwnd()), reinterpret_cast<const char16_t*>(frmMain::kCaption));
+    EXPECT_EQ(SendMessageW(main.hwnd(), RegisterWindowMessageW(L"Pellmoor.Wrenfold.HandOverQuery"), 0, 0),
+              kHandOverAnswer);
+    test::FakeCommonDialogs dialogs;
+    win::Win32EventPump pump(forms);
+    win::Win32OutputFiles files;
+    win::Win32ClockLocale clock;
+    main.RegisterHandOver([&](win::Forms& f, const std::u16string& line) {
+        GeneratorForHandOver(f, line, [&](const std::u16string& l) {
+            f.Open<frmASCII>("frmASCII", prompts, dialogs, pump, files, clock, l);
+        });
+    });
+    const auto inputBox = [&] {
+        auto* g = forms.Find("frmASCII");
+        return g ? test::WindowText(GetDlgItem(g->hwnd(), IDC_TXTINFILE)) : u"(closed)";
+    };
+    // Another tag is refused; an empty line is taken, and nothing shows.
+    EXPECT_EQ(std::pair(HandOver(main.hwnd(), u"wrenfold.exe C:\\b.gif", kHandOverTag + 1), HandOver(main.hwnd(), u"")),
+              std::pair(LRESULT{FALSE}, LRESULT{TRUE}));
+    EXPECT_EQ(inputBox(), u"(closed)");
+    // Opens with the picture; open already, the window takes the next one, and a line without one leaves it be.
+    HandOver(main.hwnd(), u"\"C:\\w f\\wrenfold.exe\" \"C:\\my pics\\no.gif\"");
+    ASSERT_EQ(inputBox(), u"C:\\my pics\\no.gif");
+    HandOver(main.hwnd(), u"wrenfold.exe C:\\b.gif");
+    HandOver(main.hwnd(), u"wrenfold.exe");
+    EXPECT_EQ(std::pair(inputBox(), prompts.messages.size()), std::pair(std::u16string(u"C:\\b.gif"), size_t{0}));
+    forms.Find("frmASCII")->Unload();
 }
 
 TEST(RealLauncher, StartsAProgramThatExistsAndAMissingOneIsError53) {
