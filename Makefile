@@ -1,7 +1,8 @@
 # The two commands a user needs: `make run` and `make test`.
-.PHONY: deps run test test-host test-win64 build-win32 package clean
+.PHONY: deps run test test-host test-win64 build-win32 package clean fuzz
 
 JOBS ?= 2
+FUZZ_SECONDS ?= 60
 
 deps:
 	@scripts/install-deps
@@ -33,6 +34,13 @@ test: build-win32 test-host test-win64
 package: deps build/win64/build.ninja
 	cmake --build --preset win64 -j $(JOBS)
 	cd build/win64 && cpack -G ZIP
+
+# Never part of `make test`: each fuzz target for FUZZ_SECONDS, clang only here.
+fuzz:
+	@scripts/install-deps clang libclang-rt-14-dev
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build
