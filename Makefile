@@ -1,7 +1,8 @@
 # The two commands a user needs: `make run` and `make test`.
-.PHONY: deps run test test-host test-win64 build-win32 package clean screenshots
+.PHONY: deps run test test-host test-win64 build-win32 package clean screenshots fuzz
 
 JOBS ?= 2
+FUZZ_SECONDS ?= 60
 
 deps:
 	@scripts/install-deps
@@ -39,6 +40,13 @@ screenshots: deps build/win64/build.ninja
 	cmake --build --preset win64 -j $(JOBS) --target wrenfold window_texts
 	ctest --preset win64 -R e2e --output-on-failure
 	scripts/help-screenshots build/win64/e2e docs/help
+
+# Never part of `make test`: each fuzz target for FUZZ_SECONDS, clang only here.
+fuzz:
+	@scripts/install-deps clang libclang-rt-14-dev
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

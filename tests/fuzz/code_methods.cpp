@@ -1,0 +1,25 @@
+// Each method keeps the length and decodes what it coded, for any text the
+// ANSI code page holds and any key of one wrap (1 to 26 places either way); RunCoder agrees with the methods.
+#include "FuzzSupport.h"
+#include "common/Text.h"
+#include "tools/text/CodeMethods.h"
+
+using namespace wf;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::Input in{data, size};
+    const auto key = static_cast<int16_t>(in.Word());
+    const std::u16string keyText = in.Text(u'\n', 12), raw = in.Text();
+    const std::u16string text = FromAnsi(ToAnsi(raw));  // what the code page holds
+    FUZZ_CHECK(code1(raw).size() == raw.size() && code2(raw, key).size() == raw.size() &&
+               code3(raw).size() == raw.size() && decode3(raw).size() == raw.size());
+    FUZZ_CHECK(decode1(code1(text)) == text && decode3(code3(text)) == text && code3(decode3(text)) == text);
+    FUZZ_CHECK(key == 0 || key < -26 || key > 26 || decode2(code2(text, key), key) == text);
+    FUZZ_CHECK(key != 0 || decode2(text, key).empty());
+    const auto coded = RunCoder(CoderMode::Code, raw, keyText);
+    const auto k = ReadCoderKey(keyText);
+    FUZZ_CHECK(coded && coded->method1 == code1(raw) && coded->method3 == code3(raw));
+    FUZZ_CHECK(coded->method2 == (k ? code2(raw, *k) : u""));
+    FUZZ_CHECK(!RunCoder(CoderMode::None, raw, keyText));
+    return 0;
+}
