@@ -87,7 +87,8 @@ on_crash() {
     screenshot "$out/crash-$crashes.png" >/dev/null 2>&1
     if box=$(window_named "Program Error"); then
         xdotool mousemove --window "$box" 1 1 key --clearmodifiers alt+d
-        wait_for 5 window_named "Program Error Details" && sleep 1
+        # The backtrace takes winedbg some seconds to fill in.
+        wait_for 5 window_named "Program Error Details" && sleep 8
         screenshot "$out/crash-$crashes-details.png" >/dev/null 2>&1
     fi
     wineserver -k >/dev/null 2>&1
@@ -97,7 +98,7 @@ start_program() {
     wrenfold_start 'C:\soak\wrenfold.exe' "$prefix" || return 1
     dismiss "$WF_NOTICE" Return
     pid=$(real_pid) || return 1
-    starts=$((starts + 1))
+    starts=$((starts + 1)) started_at=$(date +%s)
     say "started, pid $pid (DISPLAY $DISPLAY, WINEPREFIX $prefix)"
 }
 
@@ -199,12 +200,12 @@ sample() {
             screenshot "$out/hang-$minute.png" >/dev/null 2>&1
         fi
     fi
-    echo "$minute,$actions,$alive,$menu,${rss:-0},${private:-0},${anon:-0}" >>"$csv"
+    echo "$minute,$actions,$alive,$menu,${rss:-0},${private:-0},${anon:-0},$starts,$((($(date +%s) - started_at) / 60))" >>"$csv"
     echo "soak: minute $minute, $actions actions, rss ${rss:-0} KiB, private ${private:-0} KiB, anon ${anon:-0} KiB"
 }
 
 start_program || { echo "soak: wrenfold did not start" >&2; exit 1; }
-echo "minute,actions,alive,menu_opens,rss_kib,private_kib,anon_kib" >"$csv"
+echo "minute,actions,alive,menu_opens,rss_kib,private_kib,anon_kib,start,up_min" >"$csv"
 sample 0
 begin=$(date +%s)
 for minute in $(seq 1 "$minutes"); do
@@ -224,17 +225,25 @@ if open_tray_menu 3; then
 fi
 
 # Least squares of memory on actions over the samples after the warm-up
-# (the first fifth of the run, at least one minute).
+# (the process's first fifth of the run, at least one minute). A crash restarts the
+# program, so each run of the process keeps its own intercept and they share
+# one slope: sums of deviations from each run's own means.
 warm=$(( minutes / 5 > 1 ? minutes / 5 : 1 ))
-slopes=$(awk -F, -v warm="$warm" 'NR > 1 && $1 >= warm && $3 == 1 {
-        n++; x = $2; sx += x; sxx += x * x
-        for (c = 5; c <= 7; c++) { sy[c] += $c; sxy[c] += x * $c } }
+slopes=$(awk -F, -v warm="$warm" 'NR > 1 && $9 >= warm && $3 == 1 {
+        n++; g[n] = $8; x[n] = $2; cnt[$8]++; sx[$8] += $2
+        for (c = 5; c <= 7; c++) { y[n, c] = $c; sy[$8, c] += $c } }
     END {
-        d = n * sxx - sx * sx
         split("rss private anon", name, " ")
-        for (c = 5; c <= 7; c++) printf "%s %+.1f KiB  ", name[c - 4], (n > 1 && d > 0) ? 1000 * (n * sxy[c] - sx * sy[c]) / d : 0
+        for (c = 5; c <= 7; c++) {
+            sxx = 0; sxy = 0
+            for (i = 1; i <= n; i++) {
+                dx = x[i] - sx[g[i]] / cnt[g[i]]
+                sxx += dx * dx; sxy += dx * (y[i, c] - sy[g[i], c] / cnt[g[i]])
+            }
+            printf "%s %+.1f KiB  ", name[c - 4], (sxx > 0 ? 1000 * sxy / sxx : 0)
+        }
         printf "(over %d samples)\n", n }' "$csv")
 echo "soak: $minutes min, $actions actions, $starts start(s), crashes $crashes, hangs $hangs, exit $([ $exit_ok = 1 ] && echo 'ended within 20 s' || echo 'FAILED')"
-echo "soak: slope per 1 000 actions after minute $warm: $slopes"
+echo "soak: slope per 1 000 actions, $warm min after each start: $slopes"
 echo "soak: samples in $csv, actions in $log"
 [ "$crashes" = 0 ] && [ "$hangs" = 0 ] && [ "$exit_ok" = 1 ]
