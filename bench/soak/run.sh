@@ -10,7 +10,7 @@
 # Everything runs in a throwaway Wine prefix whose only drive is its own C:
 # (no Z: onto this machine's files), the explorer's Shell and Open with never
 # run and its file actions only inside C:\scratch; the Run and Help Contents
-# entries, which launch programs, are never used. Keys only go to windows on
+# entries and About's System Info, which launch programs, are never used. Keys only go to windows on
 # the private display. Log, CSV and screenshots stay in build/win64/soak.
 set -u
 minutes=${1:-60}
