@@ -127,8 +127,8 @@ struct Md5Window : ::testing::Test {
 
 TEST_F(Md5Window, OpensWithTheEmptyTextDigestEachKeystrokeUpdatesItAndCopyTakesTheShownText) {
     Open(library);
-    EXPECT_EQ(test::AllTexts(w), u"MD5 Hashing|Get MD5 hash of a string|String:||Hash: |" + kEmptyDigest +
-                                     u"|copy|Get MD5 hash of a file|File: ||...|Go!|Hash: ||copy|Exit");
+    EXPECT_EQ(test::AllTexts(w), u"MD5 Hashing|Get MD5 hash of a string|&String:||&Hash: |" + kEmptyDigest +
+                                     u"|copy|Get MD5 hash of a file|&File: ||...|Go!|H&ash: ||copy|Exit");
     for (int id : {IDC_TXTSTRINGHASH, IDC_TXTFILEHASH, IDC_TXTINPUTSTRING})
         EXPECT_EQ((GetWindowLongW(Item(id), GWL_STYLE) & ES_READONLY) != 0, id != IDC_TXTINPUTSTRING) << id;
     // No cancel button in its design: a stray Esc must not throw the typed text away.

@@ -84,16 +84,16 @@ struct NetWindows : ::testing::Test {
 TEST_F(NetWindows, EachOpensWithItsCaptionsDefaultButtonAndEscape) {
     const struct { std::function<HWND()> open; std::u16string texts; int defId; } windows[] = {
         {[&] { return forms.Open<frmMessages>("frmMessages", mailslots).hwnd(); },
-         u"Send a message|From:||To:||Message:||Ready.|Send it|Cancel", IDOK},  // no default: Enter does nothing
+         u"Send a message|&From:||&To:||&Message:||Ready.|Send it|Cancel", IDOK},  // no default: Enter does nothing
         {[&] { return forms.Open<frmIPFromHost>("frmIPFromHost", prompts, sockets).hwnd(); },
-         u"IP From Hostname|Host name:||IP address: |Get IP addr|Exit", IDC_IH_CMDGETIPADDR},
+         u"IP From Hostname|&Host name:||IP address: |Get IP addr|Exit", IDC_IH_CMDGETIPADDR},
         {[&] { return forms.Open<frmHostFromIP>("frmHostFromIP", prompts, sockets).hwnd(); },
-         u"Host Name From IP|IP address:||Host name returned:|Get host name|Exit", IDC_HI_CMDGETHOST},
+         u"Host Name From IP|&IP address:||Host name returned:|Get host name|Exit", IDC_HI_CMDGETHOST},
         {[&] { return forms.Open<frmNetEnum>("frmNetEnum", prompts, net, os).hwnd(); },
          u"Network computer list|All servers||Get list|Exit", IDC_NE_CMDLIST},
         {[&] { return forms.Open<frmUserInfo>("frmUserInfo", prompts, net, os, u"jane", u"PC1").hwnd(); },
-         u"Get user info|User name:|jane|Server name:|PC1|Get user's info|Exit|User info|User's name:||Full name:||"
-         u"Server comments:||User comments:|", IDC_UI_CMDGETINFO}};
+         u"Get user info|&User name:|jane|Get user's info|&Server name:|PC1|Exit|User info|User's &name:||&Full name:||"
+         u"Server &comments:||User c&omments:|", IDC_UI_CMDGETINFO}};
     sockets.startupResult = 10091;  // WSASYSNOTREADY
     prompts.answers.assign(2, answer::Ok);
     for (const auto& w : windows) {

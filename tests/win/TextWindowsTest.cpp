@@ -92,14 +92,14 @@ struct TextWindows : ::testing::Test {
 
 TEST_F(TextWindows, BothOpenWithTheirCaptionsAndStartingChoices) {
     OpenCoder(prompts);  // Form_Load codes the test text with the drawn key, 8
-    EXPECT_EQ(test::AllTexts(dlg), u"Coder / Decoder|THIS IS A TEST|OK|Code|Decode|Method 1:|SIHT JR Z SFRU|Copy|"
-                       u"Method 2:|BPQA QA I BMAB|8|Copy|Method 3:|HTSII  S AETTS|Copy|Exit");
+    EXPECT_EQ(test::AllTexts(dlg), u"Coder / Decoder|THIS IS A TEST|OK|Code|Decode|Method &1:|SIHT JR Z SFRU|Copy|"
+                       u"Method &2:|BPQA QA I BMAB|8|Copy|Method &3:|HTSII  S AETTS|Copy|Exit");
     EXPECT_TRUE(Checked(IDC_CD_OPTCODE) && !Checked(IDC_CD_OPTDECODE));
     for (int id : {IDC_CD_TXTMETHOD1, IDC_CD_TXTMETHOD2, IDC_CD_TXTMETHOD3, IDC_CD_TXTKEY})
         EXPECT_FALSE(IsWindowEnabled(Ctl(id))) << "nobody types into " << id;
 
     OpenNumberConv(prompts);
-    EXPECT_EQ(test::AllTexts(dlg), u"Number converter|Input:|0|Input type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)||"
+    EXPECT_EQ(test::AllTexts(dlg), u"Number converter|&Input:|0|Input type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)||"
                        u"Output type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)|0|Convert!|Exit");
     for (int i = base::Binary; i <= base::Octal; ++i)
         EXPECT_EQ(Checked(IDC_NC_OPTINPUTTYPE_BASE + i) + Checked(IDC_NC_OPTOUTPUTTYPE_BASE + i),
