@@ -75,18 +75,15 @@ struct ShellWindow : ::testing::Test {
 // A menu as its captions joined by "|", "-" for a separator, a submenu in brackets.
 std::u16string Flat(HMENU menu) {
     std::u16string all;
-    for (UINT i = 0; i < static_cast<UINT>(GetMenuItemCount(menu)); ++i) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         wchar_t text[256] = L"";
-        MENUITEMINFOW mii{};
-        mii.cbSize = sizeof mii;
-        mii.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_STATE;
-        mii.dwTypeData = text;
-        mii.cch = 256;
-        GetMenuItemInfoW(menu, i, TRUE, &mii);
-        const bool separator = mii.fType & MFT_SEPARATOR;
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+        const HMENU sub = GetSubMenu(menu, i);
+        const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);  // a submenu's count above the flags
+        const bool separator = !sub && (state & MF_SEPARATOR);
         all += separator ? u"-" : reinterpret_cast<const char16_t*>(text);
-        if (!separator && (mii.fState & (MFS_GRAYED | MFS_CHECKED))) all += u"(greyed or checked)";
-        if (mii.hSubMenu) all += u"[" + Flat(mii.hSubMenu) + u"]";
+        if (!separator && (state & (MFS_GRAYED | MFS_CHECKED))) all += u"(greyed or checked)";
+        if (sub) all += u"[" + Flat(sub) + u"]";
         all += u"|";
     }
     return all;

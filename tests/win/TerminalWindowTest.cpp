@@ -13,7 +13,6 @@
 
 #include "common/Text.h"
 #include "fakes/FakePrompts.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32EventPump.h"
 #include "tools/net/frmSimpleTerminal.h"
 #include "tools/net/frmSimpleTerminalIds.h"
@@ -67,9 +66,7 @@ struct TerminalWindow : ::testing::Test {
     void Click(int id) { SendMessageW(Ctl(id), BM_CLICK, 0, 0); }
     void Type(std::u16string_view keys) { for (char16_t c : keys) SendMessageW(Ctl(IDC_ST_TXTSEND), WM_CHAR, c, 1); }
     void Connect(int port, const std::u16string& host = u"127.0.0.1") {
-        SetWindowTextW(Ctl(IDC_ST_TXTSERVER), win::W(host));
-        SetWindowTextW(Ctl(IDC_ST_TXTPORT), win::W(ToU16(std::to_string(port))));
-        Click(IDC_ST_CMDCONNECT);
+        test::Drive(dlg, {{IDC_ST_TXTSERVER, host}, {IDC_ST_TXTPORT, ToU16(std::to_string(port))}, {IDC_ST_CMDCONNECT}});
     }
     // The log in runs of one colour, line breaks (one character each) as "|".
     Runs ColourRuns() const {
