@@ -221,7 +221,8 @@ TEST_F(FileTools, ExplorerActsOnRealFilesAndAFailedCopyNeverCostsTheSource) {
     EXPECT_EQ(test::FileBytes(r + u"copy.txt") + "|" + test::FileBytes(r + u"a.txt"), "alpha|alpha");
     EXPECT_EQ(Reports(), 3);
     Act(action::Move, u"b c.txt");
-    EXPECT_EQ(test::FileBytes(r + u"b c.txt") + "|" + test::FileBytes(r + u"sub\\moved.txt"), "<missing>|bravo charlie");
+    EXPECT_EQ(test::FileBytes(r + u"b c.txt") + "|" + test::FileBytes(r + u"sub\\moved.txt"),
+              "<missing>|bravo charlie");
     EXPECT_EQ(Entries(IDC_HD_FILFILES), u"a.txt|b c.txt|locked.txt|ro.txt|") << "nothing is refreshed after an action";
     Act(action::Copy, u"a.txt");  // onto a read-only file
     EXPECT_EQ(test::FileBytes(r + u"ro.txt"), "read only");

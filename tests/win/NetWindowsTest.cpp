@@ -163,7 +163,8 @@ TEST_F(NetWindows, TheLocalMailslotReceivesEachDatagramWholeAndNoRemoteOneOpens)
     std::vector<std::string> got;
     for (DWORD read = 0; ReadFile(slot.get(), buf.data(), static_cast<DWORD>(buf.size()), &read, nullptr);)
         got.push_back(buf.substr(0, read));
-    EXPECT_TRUE(got == std::vector{"A\0.\0"s + ToAnsi(text) + "\0\0"s}) << "a datagram arrived changed, or more than one";
+    EXPECT_TRUE(got == std::vector{"A\0.\0"s + ToAnsi(text) + "\0\0"s})
+        << "a datagram arrived changed, or more than one";
     for (const std::u16string& to : {u"*"s, u"nosuchpc-wf"s, u"pc 1\r\nx"s, std::u16string(65536, u'p')})
         EXPECT_EQ(Send(to, u"hi"), u"Error writing the message.") << to.size();
 }

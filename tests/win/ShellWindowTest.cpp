@@ -79,7 +79,8 @@ std::u16string Flat(HMENU menu) {
         wchar_t text[256] = L"";
         GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
         const HMENU sub = GetSubMenu(menu, i);
-        const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);  // a submenu's count above the flags
+        // A submenu's state holds its count above the flags.
+        const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
         const bool separator = !sub && (state & MF_SEPARATOR);
         all += separator ? u"-" : reinterpret_cast<const char16_t*>(text);
         if (!separator && (state & (MFS_GRAYED | MFS_CHECKED))) all += u"(greyed or checked)";
@@ -115,16 +116,19 @@ TEST_F(ShellWindow, StartsHiddenWithItsTextsTrayRecordAndMenuWhichReleasedButton
               u"&Run DOS Program...|]|&Help[&Help Contents...|&About|]|-|&Exit|");
     // mnuAbout1 and mnuStartProg are control arrays: consecutive ids by index.
     for (UINT i = 0; i < 3; ++i) EXPECT_EQ(GetMenuItemID(main.PopupMenu(), 2 + i), IDM_MNUABOUT1_BASE + i);
-    for (UINT i = 0; i < 6; ++i) EXPECT_EQ(GetMenuItemID(GetSubMenu(main.PopupMenu(), 9), i), IDM_MNUSTARTPROG_BASE + i);
+    const HMENU run = GetSubMenu(main.PopupMenu(), 9);
+    for (UINT i = 0; i < 6; ++i) EXPECT_EQ(GetMenuItemID(run, static_cast<int>(i)), IDM_MNUSTARTPROG_BASE + i);
 }
 
 TEST_F(ShellWindow, MenuCommandsReachTheirHandlers) {
     prompts.answers = {answer::Ok};
     prompts.inputs = {u"c:\\temp", u"DIR C:"};
-    for (int id : {IDM_MNUSTARTPROG_BASE + 2, IDM_MNUFOLDER, IDM_MNUDOSPROG, IDM_MNUHELPCONTENTS, IDM_MNUTTS}) Command(id);
+    for (int id : {IDM_MNUSTARTPROG_BASE + 2, IDM_MNUFOLDER, IDM_MNUDOSPROG, IDM_MNUHELPCONTENTS, IDM_MNUTTS})
+        Command(id);
     std::u16string started;
     for (const auto& a : launcher.attempts) started += a.commandLine + u"|";
-    EXPECT_EQ(started, u"c:\\program files\\internet explorer\\iexplore.exe|explorer.exe c:\\temp|command.com /c DIR C:|");
+    EXPECT_EQ(started,
+              u"c:\\program files\\internet explorer\\iexplore.exe|explorer.exe c:\\temp|command.com /c DIR C:|");
     EXPECT_EQ(help.file + u"|" + prompts.messages.at(0).text, u"C:\\apps\\Wrenfold.chm|Unable to display help!");
     EXPECT_EQ(forms.Loaded().size(), 1u) << "an entry whose window is not built yet does nothing";
 }

@@ -66,7 +66,8 @@ struct TerminalWindow : ::testing::Test {
     void Click(int id) { SendMessageW(Ctl(id), BM_CLICK, 0, 0); }
     void Type(std::u16string_view keys) { for (char16_t c : keys) SendMessageW(Ctl(IDC_ST_TXTSEND), WM_CHAR, c, 1); }
     void Connect(int port, const std::u16string& host = u"127.0.0.1") {
-        test::Drive(dlg, {{IDC_ST_TXTSERVER, host}, {IDC_ST_TXTPORT, ToU16(std::to_string(port))}, {IDC_ST_CMDCONNECT}});
+        const std::u16string typed = ToU16(std::to_string(port));
+        test::Drive(dlg, {{IDC_ST_TXTSERVER, host}, {IDC_ST_TXTPORT, typed}, {IDC_ST_CMDCONNECT}});
     }
     // The log in runs of one colour, line breaks (one character each) as "|".
     Runs ColourRuns() const {
@@ -117,7 +118,8 @@ TEST_F(TerminalWindow, SendsALineShowsTheReplyInBlueAndNoticesThePeerGoneAtTheNe
     const std::u16string connecting =
         u"Connecting to localhost on txtPort " + ToU16(std::to_string(peer.port)) + u", waiting for response...|";
     EXPECT_EQ(ColourRuns(), (Runs{{kBanner + connecting + u"Connected to 127.0.0.1|", kGreen}, {u"hello|", kRed},
-                                  {u"hello||", kBlue}, {u"Remote closed connection, Disconnecting...|Disconnected.|", kGreen}}));
+                                  {u"hello||", kBlue},
+                                  {u"Remote closed connection, Disconnecting...|Disconnected.|", kGreen}}));
     EXPECT_EQ(Get(IDC_ST_TXTSEND), u"") << "the key was swallowed";
     EXPECT_TRUE(IsWindowEnabled(Ctl(IDC_ST_TXTSERVER)) && Get(IDC_ST_CMDCONNECT) == u"Connect");
     Click(IDC_ST_CMDCLEAR);
