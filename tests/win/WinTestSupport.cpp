@@ -11,7 +11,20 @@ namespace wf::test {
 
 namespace {
 thread_local DialogAnswerer* current = nullptr;
+const wchar_t kInitialised[] = L"wf.test.initialised", kPending[] = L"wf.test.pending";
+
+bool IsClass(HWND h, const wchar_t* name) {
+    wchar_t cls[32] = L"";
+    GetClassNameW(h, cls, 32);
+    return lstrcmpiW(cls, name) == 0;
 }
+
+std::filesystem::path NewScratchPath() {
+    static int serial = 0;
+    return std::filesystem::temp_directory_path() /
+           ("wf-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial));
+}
+}  // namespace
 
 DialogAnswerer::DialogAnswerer(std::function<void(HWND)> onDialog)
     : hook_(SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId())),
@@ -26,26 +39,18 @@ DialogAnswerer::~DialogAnswerer() {
     current = nullptr;
 }
 
-namespace {
-const wchar_t kInitialised[] = L"wf.test.initialised", kPending[] = L"wf.test.pending";
-}
-
 // Each activation of a dialog is handed over, but never before the dialog has
 // set its texts: a task-modal message box is activated inside its own
 // WM_INITDIALOG, and is handed over once that returns.
 LRESULT CALLBACK DialogAnswerer::Hook(int code, WPARAM wp, LPARAM lp) {
     if (code == HCBT_ACTIVATE && current) {
         HWND h = reinterpret_cast<HWND>(wp);
-        if (GetWindowThreadProcessId(h, nullptr) != GetCurrentThreadId()) return CallNextHookEx(nullptr, code, wp, lp);
-        wchar_t cls[32] = L"";
-        GetClassNameW(h, cls, 32);
-        if (lstrcmpW(cls, L"#32770") == 0) {
-            if (GetPropW(h, kInitialised)) {
-                ++current->seen;
-                current->onDialog_(h);
-            } else {
-                SetPropW(h, kPending, reinterpret_cast<HANDLE>(1));
-            }
+        const bool ours = GetWindowThreadProcessId(h, nullptr) == GetCurrentThreadId() && IsClass(h, L"#32770");
+        if (ours && GetPropW(h, kInitialised)) {
+            ++current->seen;
+            current->onDialog_(h);
+        } else if (ours) {
+            SetPropW(h, kPending, reinterpret_cast<HANDLE>(1));
         }
     }
     return CallNextHookEx(nullptr, code, wp, lp);
@@ -104,9 +109,7 @@ std::u16string ClipboardText() {
 }
 
 std::vector<std::u16string> ListItems(HWND list) {
-    wchar_t cls[16] = L"";
-    GetClassNameW(list, cls, 16);
-    const bool combo = lstrcmpiW(cls, L"ComboBox") == 0;
+    const bool combo = IsClass(list, L"ComboBox");
     std::vector<std::u16string> out;
     const LRESULT n = SendMessageW(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < n; ++i) {
@@ -120,12 +123,10 @@ std::vector<std::u16string> ListItems(HWND list) {
 std::u16string Drive(HWND dialog, const std::vector<Step>& steps, std::initializer_list<int> read) {
     for (const Step& step : steps) {
         HWND c = GetDlgItem(dialog, step.id);
-        wchar_t cls[16] = L"";
-        GetClassNameW(c, cls, 16);
-        const bool combo = lstrcmpiW(cls, L"ComboBox") == 0;
-        if (lstrcmpiW(cls, L"Button") == 0) {
+        const bool combo = IsClass(c, L"ComboBox");
+        if (IsClass(c, L"Button")) {
             SendMessageW(c, BM_CLICK, 0, 0);
-        } else if (lstrcmpiW(cls, L"Edit") == 0) {
+        } else if (IsClass(c, L"Edit")) {
             SetWindowTextW(c, reinterpret_cast<const wchar_t*>(step.text.c_str()));
         } else {
             const auto items = ListItems(c);
@@ -150,14 +151,6 @@ void PumpMessages() {
         DispatchMessageW(&msg);
     }
 }
-
-namespace {
-std::filesystem::path NewScratchPath() {
-    static int serial = 0;
-    return std::filesystem::temp_directory_path() /
-           ("wf-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial));
-}
-}  // namespace
 
 ScratchFolder::ScratchFolder() : dir(NewScratchPath()) { std::filesystem::create_directories(dir); }
 
