@@ -31,12 +31,8 @@ constexpr int32_t B = base::Binary, D = base::Decimal, H = base::Hexadecimal, O 
 
 TEST(NumberConversion, EdgeCases) {
     const struct { std::u16string in; int32_t from, to; std::u16string out; } cases[] = {
-        {u"255", D, H, u"FF"}, {u"255", D, O, u"377"}, {u"255", D, B, u"11111111"}, {u"255", D, D, u"255"},
-        {u"5", D, B, u"0101"}, {u"16", D, B, u"00010000"}, {u"0", D, B, u"0000"},  // whole nibbles
-        // Negative numbers show their two's complement pattern.
-        {u"-1", D, H, u"FFFFFFFF"}, {u"-1", D, O, u"37777777777"}, {u"-1", D, B, Repeat(u'1', 32)},
-        {u"-1", D, D, u"-1"}, {u"-2147483648", D, H, u"80000000"}, {u"-2147483648", D, O, u"20000000000"},
-        {u"-2147483648", D, B, u"1" + Repeat(u'0', 31)},
+        // Formatting of whole numbers is the property test's; here the readings.
+        {u"255", D, H, u"FF"}, {u"5", D, B, u"0101"}, {u"16", D, B, u"00010000"},  // whole nibbles
         // Decimal reads leniently and rounds halves to even.
         {u"2.5", D, D, u"2"}, {u"3.5", D, D, u"4"}, {u"-2.5", D, D, u"-2"}, {u"12abc", D, D, u"12"},
         {u" 1 2 3", D, D, u"123"}, {u"1E3", D, H, u"3E8"}, {u"abc", D, D, u"0"}, {u"2147483647", D, D, u"2147483647"},
