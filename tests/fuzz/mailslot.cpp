@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(status == mailslot_status::WriteError && slots.sent.empty());
         return 0;
     }
-    FUZZ_CHECK(slots.sent == decltype(slots.sent){{MailslotPath(d.dest), ToAnsi(gram)}});
+    FUZZ_CHECK((slots.sent == decltype(slots.sent){{MailslotPath(d.dest), ToAnsi(gram)}}));
     const bool whole = slots.answer.bytesWritten >= gram.size();  // the fake writes at most what it was given
     FUZZ_CHECK((status == mailslot_status::Sent) == (slots.answer.opened && slots.answer.written && whole));
     FUZZ_CHECK(status == mailslot_status::Sent || status == mailslot_status::SizeMismatch ||

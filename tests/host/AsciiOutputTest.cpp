@@ -125,7 +125,6 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
         {"head", 20, {.fullAt = 100, .fullFor = 1}, {answer::Ok}, task, HeadOnly},
         {"small, retry", 20, {.fullAt = head + 50, .fullFor = 2}, {answer::Retry, answer::Retry}, report, Whole},
         {"small, abort", 20, {.fullAt = head + 50, .fullFor = 1}, {answer::Abort}, report, Holed},
-        {"small, ignore", 20, {.fullAt = head + 50, .fullFor = 1}, {answer::Ignore}, report, Holed},
         {"large, retry", 400, {.fullAt = 9000, .fullFor = 1}, {answer::Retry}, report, Whole},
         {"large, last bytes", 400, {.fullAt = large.size() - 300, .fullFor = 1}, {answer::Retry}, report, Whole},
         {"large, ignore", 400, {.fullAt = 9000, .fullFor = 1}, {answer::Ignore}, report, Holed},
