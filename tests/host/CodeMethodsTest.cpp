@@ -22,30 +22,24 @@ std::u16string Apply(int op, std::u16string_view text, int16_t key) {
     }
 }
 
+// Capitals within one wrap, in any text the code page holds, follow the
+// code_methods fuzz target's rules; here the worked example and the rest.
 TEST(CodeMethods, Examples) {
     const struct { int op; std::u16string in; int16_t key; std::u16string out; } cases[] = {
         {1, u"THIS IS A TEST", 0, u"SIHT JR Z SFRU"}, {2, u"THIS IS A TEST", 3, u"WKLV LV D WHVW"},
         {3, u"THIS IS A TEST", 0, u"HTSII  S AETTS"}, {2, u"THIS IS A TEST", 15, u"IWXH XH P ITHI"},  // wraps past Z
-        // Method 1 wraps at both ends, touches only capitals, counts positions from 1 whatever they hold.
-        {1, u"AZAZ", 0, u"ZAZA"}, {-1, u"AZAZ", 0, u"BYBY"}, {1, u"Hello, World", 0, u"Gello, Xorld"},
-        {-1, u"Gello, Xorld", 0, u"Hello, World"}, {1, u"abc 123 !?~", 0, u"abc 123 !?~"},
-        {1, u"xB", 0, u"xC"}, {1, u"xxB", 0, u"xxA"},
-        {2, u"XYZ abc", 3, u"ABC abc"}, {2, u"ABC", -3, u"XYZ"}, {2, u"HAL", 26, u"HAL"}, {2, u"HAL", -26, u"HAL"},
-        {2, u"Hello, World", 0, u"Hello, World"}, {-2, u"KDO", 3, u"HAL"},
-        {-2, u"THIS IS A TEST", 0, u""}, {-2, u"", 0, u""},  // decoding with key 0 gives empty text
+        {-1, u"Gello, Xorld", 0, u"Hello, World"}, {-2, u"KDO", 3, u"HAL"}, {-2, u"THIS IS A TEST", 0, u""},
         // Beyond 26 places one wrap cannot bring letters back into A..Z.
         {-2, u"ABCDE", 30, u"=>?@A"}, {2, u"ZYB", 27, u"[ZC"}, {2, u"Z", 40, u"h"},
         // Codes outside one byte show as "?"; A+200 wraps down to 239; codes 0 and 255 are characters.
         {2, u"AZ", 200, u"\u00EF?"}, {2, u"A", INT16_MAX, u"?"}, {2, u"A", INT16_MIN, u"?"},
         {-2, u"Z", INT16_MIN, u"?"}, {-2, u"A", INT16_MAX, u"?"}, {2, u"A", -91, std::u16string(1, u'\0')},
         {2, u"Z", 191, u"\u00FF"}, {2, u"Z", 192, u"?"},
-        // Accented capitals are no A..Z codes; characters outside the code page come back as the codec makes them.
-        {1, u"\u00C9A\u00C0B", 0, u"\u00C9B\u00C0C"}, {2, u"\u00C9\u20AC\u0160", 5, u"\u00C9\u20AC\u0160"},
+        // Characters outside the code page come back as the codec makes them.
         {1, u"\u03A9A", 0, u"?B"}, {-2, u"\u4E2DZ", 1, u"?Y"},
         // Method 3 swaps neighbours and never converts: even surrogate halves swap.
         {3, u"ABCD", 0, u"BADC"}, {3, u"ABCDE", 0, u"BADCE"}, {-3, u"ABCDE", 0, u"BADCE"}, {3, u"A", 0, u"A"},
-        {3, u"\u03A9\u4E2D\u00E9", 0, u"\u4E2D\u03A9\u00E9"}, {3, u"\U0001F600", 0, u"\xDE00\xD83D"},
-        {1, u"", 0, u""}, {-1, u"", 0, u""}, {2, u"", 7, u""}, {-2, u"", 7, u""}, {3, u"", 0, u""}, {-3, u"", 0, u""}};
+        {3, u"\u03A9\u4E2D\u00E9", 0, u"\u4E2D\u03A9\u00E9"}, {3, u"\U0001F600", 0, u"\xDE00\xD83D"}};
     for (const auto& c : cases) EXPECT_EQ(Apply(c.op, c.in, c.key), c.out) << c.op << " key " << c.key;
     EXPECT_NE(decode2(code2(u"ZZZ", 27), 27), u"ZZZ");  // punctuation from a big key has no way back
 }
