@@ -26,10 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(c1[i] == (capital ? u'A' + (d + (i % 2 ? 1 : 25)) % 26 : text[i]));
         FUZZ_CHECK(key < -26 || key > 26 || c2[i] == (capital ? u'A' + (d + key + 26) % 26 : text[i]));
     }
-    const auto coded = RunCoder(CoderMode::Code, raw, keyText);
-    const auto k = ReadCoderKey(keyText);
+    const auto coded = RunCoder(CoderMode::Code, raw, keyText), decoded = RunCoder(CoderMode::Decode, raw, keyText);
+    const auto k = ReadCoderKey(keyText);  // a key that cannot be held empties only method 2
     FUZZ_CHECK(coded && coded->method1 == code1(raw) && coded->method3 == code3(raw));
-    FUZZ_CHECK(coded->method2 == (k ? code2(raw, *k) : u""));
+    FUZZ_CHECK(decoded && decoded->method1 == decode1(raw) && decoded->method3 == decode3(raw));
+    FUZZ_CHECK(coded->method2 == (k ? code2(raw, *k) : u"") && decoded->method2 == (k ? decode2(raw, *k) : u""));
     FUZZ_CHECK(!RunCoder(CoderMode::None, raw, keyText));
     return 0;
 }
