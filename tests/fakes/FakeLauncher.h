@@ -13,14 +13,10 @@ public:
     struct Attempt { std::u16string commandLine; int windowStyle; };
     std::vector<Attempt> attempts;  // every call, failed or not
     int failures = 0;              // how many of the next calls fail
-    int errorNumber = err::FileNotFound;
 
     void Start(std::u16string_view commandLine, int windowStyle) override {
         attempts.push_back({std::u16string(commandLine), windowStyle});
-        if (failures != 0) {
-            if (failures > 0) --failures;  // negative: fail for ever
-            throw MakeError(errorNumber);
-        }
+        if (failures > 0 && failures--) throw MakeError(err::FileNotFound);
     }
 };
 

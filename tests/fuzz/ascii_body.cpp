@@ -1,4 +1,4 @@
-// The body encoder gives the same text in bulk as sample by sample, one
+// The body encoder gives the same text in batches as sample by sample, one
 // colour element per change and one character per sample; a page over a
 // small raster is written whole, in CR LF lines, with the window left idle.
 #include <algorithm>
@@ -33,8 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         changes += pixels[i] != (i == 0 ? back : pixels[i - 1]);
         one.AddSample(pixels[i]);
     }
-    FUZZ_CHECK(bulk.AddSamples(pixels.data(), pixels.size(), SIZE_MAX) == pixels.size());
+    for (size_t i = 0, want; i < pixels.size(); i += want) {  // in batches of any size
+        want = std::min<size_t>(1 + in.Byte() % 8, pixels.size() - i);
+        FUZZ_CHECK(bulk.AddSamples(pixels.data() + i, want, SIZE_MAX) == want);
+    }
     FUZZ_CHECK(one.Bytes() == bulk.Bytes() && one.Chars() == bulk.Chars() && one.Chars() == one.Bytes().size());
+    FUZZ_CHECK(one.Cycle().CharPos() == bulk.Cycle().CharPos() && one.PreviousColour() == bulk.PreviousColour());
     FUZZ_CHECK(!plain || Count(one.Bytes(), "<FONT COLOR=") == 1 + changes);
     FUZZ_CHECK(chars.empty() || one.Bytes().size() == 19 + changes * BodyEncoder::kTagLength + pixels.size());
 

@@ -6,16 +6,12 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "common/Text.h"
 #include "tools/files/FilesInFolder.h"
 #include "tools/files/Quillet.h"
 #include "tools/net/NetEnum.h"
 
 using namespace wf;
-
-static std::u16string Num(uint32_t v) {
-    const std::string s = std::to_string(v);
-    return {s.begin(), s.end()};
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input in{data, size};
@@ -23,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DriveEntry drive{static_cast<char16_t>(in.Word()), in.Text(u'\n')};
     e.name = in.Text(u'\n');
     const std::u16string line = ComputerLine(e), platform = PlatformName(e.platformId);
-    FUZZ_CHECK(line == e.name + u'\t' + platform + u' ' + Num(e.versionMajor & 15) + u'.' + Num(e.versionMinor));
+    const std::u16string version = ToU16(std::to_string(e.versionMajor & 15) + "." + std::to_string(e.versionMinor));
+    FUZZ_CHECK(line == e.name + u'\t' + platform + u' ' + version);
     FUZZ_CHECK(platform.empty() == (e.platformId > 700));
     const std::u16string shown = DriveDisplayName(drive);
     FUZZ_CHECK(shown.size() >= 2 && shown[1] == u':' && (shown[0] < u'A' || shown[0] > u'Z'));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 #include <string>
 
 #include "AsciiTestFakes.h"
@@ -57,26 +56,6 @@ TEST(BodyEncoding, LineTenForEachKindOfPicture) {
         test::FakeSink sink(rec);
         EXPECT_EQ(g.writer.WriteASCIIPicture(sink), AsciiPictureWriter::BodyOutcome::Finished);
         EXPECT_EQ(rec.Content(), c.body + "\r\n");
-    }
-}
-
-TEST(BodyEncoding, BatchedSamplesGiveTheSameTextAsOneByOne) {
-    std::mt19937 rng(7);
-    const Colour palette[] = {0, 0xFFFFFF, 0x0000FF, 0x010000};
-    for (const std::u16string chars : {u"", u"o", u"ab", u"x\u00E9y", u"\u20AC", u"abcdefg"}) {
-        std::vector<Colour> samples(3000);
-        for (Colour& c : samples) c = palette[rng() % 4];
-        BodyEncoder one, batched;
-        one.Begin(0, chars);
-        batched.Begin(0, chars);
-        for (Colour c : samples) one.AddSample(c);
-        for (size_t i = 0, want; i < samples.size(); i += want) {
-            want = std::min<size_t>(1 + rng() % 50, samples.size() - i);
-            ASSERT_EQ(batched.AddSamples(samples.data() + i, want, 1000000), want);
-        }
-        EXPECT_EQ(batched.Bytes(), one.Bytes()) << testing::PrintToString(ToUtf8(chars));
-        EXPECT_EQ(std::tuple(batched.Chars(), batched.Cycle().CharPos(), batched.PreviousColour()),
-                  std::tuple(one.Chars(), one.Cycle().CharPos(), one.PreviousColour()));
     }
 }
 

@@ -96,23 +96,20 @@ TEST(BufferedTextSink, CloseReportsFailuresAndDestructionStillClosesTheFile) {
 // against the buffer, and Retry writes each byte exactly once. In the body the
 // report offers Abort, Retry and Ignore; elsewhere the task message only OK.
 TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsideIt) {
-    struct Files : OutputFiles {
+    struct Run : test::Generator {
         FileLog log;
-        std::unique_ptr<TextSink> CreateForOutput(std::u16string_view) override {
-            if (log.failOpen) throw CommandError(err::PathNotFound, u"Path not found");
-            return std::make_unique<BufferedTextSink>(std::make_unique<ScriptedFile>(log), 4096);
-        }
-    };
-    struct Run : test::BasicGenerator<Files> {
-        Run(int32_t width, FileLog log, std::deque<int> answers) : BasicGenerator(MemoryRaster(width, 40)) {
+        Run(int32_t width, FileLog given, std::deque<int> answers) : Generator(MemoryRaster(width, 40)), log(given) {
             for (int32_t x = 0; x < width; x += 2) raster.Set(x, 7, 0xFFFFFF);  // colour elements on one row
-            files.log = log;
+            files.open = [this]() -> std::unique_ptr<TextSink> {
+                if (log.failOpen) throw CommandError(err::PathNotFound, u"Path not found");
+                return std::make_unique<BufferedTextSink>(std::make_unique<ScriptedFile>(log), 4096);
+            };
             prompts.answers = std::move(answers);
             view.chars = u"ab";
             writer.cmdGenerate_Click();
         }
     };
-    const auto page = [](int32_t width) { return Run(width, {}, {}).files.log.data; };
+    const auto page = [](int32_t width) { return Run(width, {}, {}).log.data; };
     const std::string small = page(20), large = page(400);  // under and over the 4096-byte buffer
     ASSERT_LT(small.size(), 4096u);
     ASSERT_GT(large.size(), 3 * 4096u);
@@ -125,7 +122,6 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
         {"head", 20, {.fullAt = 100, .fullFor = 1}, {answer::Ok}, task, HeadOnly},
         {"small, retry", 20, {.fullAt = head + 50, .fullFor = 2}, {answer::Retry, answer::Retry}, report, Whole},
         {"small, abort", 20, {.fullAt = head + 50, .fullFor = 1}, {answer::Abort}, report, Holed},
-        {"small, ignore", 20, {.fullAt = head + 50, .fullFor = 1}, {answer::Ignore}, report, Holed},
         {"large, retry", 400, {.fullAt = 9000, .fullFor = 1}, {answer::Retry}, report, Whole},
         {"large, last bytes", 400, {.fullAt = large.size() - 300, .fullFor = 1}, {answer::Retry}, report, Whole},
         {"large, ignore", 400, {.fullAt = 9000, .fullFor = 1}, {answer::Ignore}, report, Holed},
@@ -139,14 +135,14 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
         SCOPED_TRACE(c.name);
         Run r(c.width, c.log, c.answers);
         const std::string& full = c.width == 20 ? small : large;
-        const std::string& got = r.files.log.data;
+        const std::string& got = r.log.data;
         ASSERT_EQ(r.prompts.messages.size(), c.answers.size());
         const bool inBody = c.message == report;
         for (const auto& m : r.prompts.messages)
             EXPECT_EQ(std::tie(m.text, m.title, m.style),
                       std::make_tuple(c.message, inBody ? u"ASCII Picture Generator error" : u"ASCII Picture Generator",
                                       inBody ? 50 : 48));
-        EXPECT_TRUE(r.prompts.answers.empty() && (r.files.log.closed || c.page == None) && r.view.Idle());
+        EXPECT_TRUE(r.prompts.answers.empty() && (r.log.closed || c.page == None) && r.view.Idle());
         // Nothing is ever written twice: what the file holds is the page with
         // at most one stretch missing.
         size_t prefix = 0, suffix = 0;

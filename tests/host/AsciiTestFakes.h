@@ -64,7 +64,9 @@ struct FakeSink : TextSink {
 
 struct FakeOutputFiles : OutputFiles {
     std::deque<FileRecord> files;  // one per opening; a deque keeps live sinks' records in place
+    std::function<std::unique_ptr<TextSink>()> open;  // when set, another sink, such as the real buffered one
     std::unique_ptr<TextSink> CreateForOutput(std::u16string_view path) override {
+        if (open) return open();
         files.push_back(FileRecord{std::u16string(path), {}});
         return std::make_unique<FakeSink>(files.back());
     }
@@ -92,24 +94,18 @@ struct FakePump : EventPump {
 };
 
 // One generator with its fakes, wired together; not copyable, as the writer
-// refers to the members. `Files` may be another store, such as one over the
-// real buffered sink.
-template <class Files = FakeOutputFiles>
-struct BasicGenerator {
+// refers to the members.
+struct Generator {
     FakeGeneratorView view;
-    Files files;
+    FakeOutputFiles files;
     FakeClock clock;
     FakePump pump;
     FakePrompts prompts;
     MemoryRaster raster;
     AsciiPictureWriter writer{view, raster, files, clock, pump, prompts};
 
-    explicit BasicGenerator(MemoryRaster r = {}) : raster(std::move(r)) {}
-    BasicGenerator(const BasicGenerator&) = delete;
-};
-
-struct Generator : BasicGenerator<> {
-    using BasicGenerator::BasicGenerator;
+    explicit Generator(MemoryRaster r = {}) : raster(std::move(r)) {}
+    Generator(const Generator&) = delete;
     std::string Run() {  // the page written
         writer.cmdGenerate_Click();
         return files.files.empty() ? std::string() : files.files.back().Content();

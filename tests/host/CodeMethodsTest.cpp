@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 #include <string>
 
@@ -23,60 +22,25 @@ std::u16string Apply(int op, std::u16string_view text, int16_t key) {
     }
 }
 
+// Capitals within one wrap, in any text the code page holds, follow the
+// code_methods fuzz target's rules; here the worked example and the rest.
 TEST(CodeMethods, Examples) {
     const struct { int op; std::u16string in; int16_t key; std::u16string out; } cases[] = {
         {1, u"THIS IS A TEST", 0, u"SIHT JR Z SFRU"}, {2, u"THIS IS A TEST", 3, u"WKLV LV D WHVW"},
         {3, u"THIS IS A TEST", 0, u"HTSII  S AETTS"}, {2, u"THIS IS A TEST", 15, u"IWXH XH P ITHI"},  // wraps past Z
-        // Method 1 wraps at both ends, touches only capitals, counts positions from 1 whatever they hold.
-        {1, u"AZAZ", 0, u"ZAZA"}, {-1, u"AZAZ", 0, u"BYBY"}, {1, u"Hello, World", 0, u"Gello, Xorld"},
-        {-1, u"Gello, Xorld", 0, u"Hello, World"}, {1, u"abc 123 !?~", 0, u"abc 123 !?~"},
-        {1, u"xB", 0, u"xC"}, {1, u"xxB", 0, u"xxA"},
-        {2, u"XYZ abc", 3, u"ABC abc"}, {2, u"ABC", -3, u"XYZ"}, {2, u"HAL", 26, u"HAL"}, {2, u"HAL", -26, u"HAL"},
-        {2, u"Hello, World", 0, u"Hello, World"}, {-2, u"KDO", 3, u"HAL"},
-        {-2, u"THIS IS A TEST", 0, u""}, {-2, u"", 0, u""},  // decoding with key 0 gives empty text
         // Beyond 26 places one wrap cannot bring letters back into A..Z.
         {-2, u"ABCDE", 30, u"=>?@A"}, {2, u"ZYB", 27, u"[ZC"}, {2, u"Z", 40, u"h"},
         // Codes outside one byte show as "?"; A+200 wraps down to 239; codes 0 and 255 are characters.
         {2, u"AZ", 200, u"\u00EF?"}, {2, u"A", INT16_MAX, u"?"}, {2, u"A", INT16_MIN, u"?"},
         {-2, u"Z", INT16_MIN, u"?"}, {-2, u"A", INT16_MAX, u"?"}, {2, u"A", -91, std::u16string(1, u'\0')},
         {2, u"Z", 191, u"\u00FF"}, {2, u"Z", 192, u"?"},
-        // Accented capitals are no A..Z codes; characters outside the code page come back as the codec makes them.
-        {1, u"\u00C9A\u00C0B", 0, u"\u00C9B\u00C0C"}, {2, u"\u00C9\u20AC\u0160", 5, u"\u00C9\u20AC\u0160"},
+        // Characters outside the code page come back as the codec makes them.
         {1, u"\u03A9A", 0, u"?B"}, {-2, u"\u4E2DZ", 1, u"?Y"},
         // Method 3 swaps neighbours and never converts: even surrogate halves swap.
         {3, u"ABCD", 0, u"BADC"}, {3, u"ABCDE", 0, u"BADCE"}, {-3, u"ABCDE", 0, u"BADCE"}, {3, u"A", 0, u"A"},
-        {3, u"\u03A9\u4E2D\u00E9", 0, u"\u4E2D\u03A9\u00E9"}, {3, u"\U0001F600", 0, u"\xDE00\xD83D"},
-        {1, u"", 0, u""}, {-1, u"", 0, u""}, {2, u"", 7, u""}, {-2, u"", 7, u""}, {3, u"", 0, u""}, {-3, u"", 0, u""}};
+        {3, u"\u03A9\u4E2D\u00E9", 0, u"\u4E2D\u03A9\u00E9"}, {3, u"\U0001F600", 0, u"\xDE00\xD83D"}};
     for (const auto& c : cases) EXPECT_EQ(Apply(c.op, c.in, c.key), c.out) << c.op << " key " << c.key;
     EXPECT_NE(decode2(code2(u"ZZZ", 27), 27), u"ZZZ");  // punctuation from a big key has no way back
-}
-
-TEST(CodeMethodsProperty, RoundTripsAndOnlyCapitalsMove) {
-    std::mt19937 rng(2101);
-    std::uniform_int_distribution<int> len(0, 40), byte(0, 255), unit(0, 0xFFFF), anyKey(INT16_MIN, INT16_MAX);
-    for (int n = 0; n < 4000; ++n) {
-        // Host builds use Windows-1252, so any byte string is a text the code page holds.
-        std::string bytes(static_cast<size_t>(len(rng)), '\0');
-        for (char& b : bytes) b = static_cast<char>(byte(rng));
-        const std::u16string text = FromAnsi(bytes);
-        std::u16string any(static_cast<size_t>(len(rng)), u'\0');
-        for (char16_t& c : any) c = static_cast<char16_t>(unit(rng));
-
-        const auto key = static_cast<int16_t>(n % 53 - 26);  // every key within 26 places
-        const std::u16string c1 = code1(text), c2 = code2(text, key), c3 = code3(any);
-        ASSERT_TRUE(decode1(c1) == text && code1(decode1(text)) == text && c1.size() == text.size());
-        ASSERT_TRUE((key == 0 || decode2(c2, key) == text) && c2.size() == text.size()) << key;
-        for (size_t i = 0; i < text.size(); ++i) {
-            const int d = text[i] - u'A';
-            const bool capital = d >= 0 && d < 26;  // method 1: back at odd positions, forward at even
-            ASSERT_EQ(c1[i], capital ? u'A' + (d + (i % 2 ? 1 : 25)) % 26 : text[i]);
-            ASSERT_EQ(c2[i], capital ? u'A' + (d + key + 26) % 26 : text[i]) << key;
-        }
-        ASSERT_EQ(code3(c3), any);
-        ASSERT_EQ(std::multiset<char16_t>(c3.begin(), c3.end()), std::multiset<char16_t>(any.begin(), any.end()));
-        const auto big = static_cast<int16_t>(anyKey(rng));  // any key keeps the length
-        ASSERT_TRUE(code2(any, big).size() == any.size() && decode2(any, big).size() == (big ? any.size() : 0u)) << big;
-    }
 }
 
 TEST(CoderWindowLogic, KeyIsReadLenientlyInto16Bits) {
@@ -84,25 +48,6 @@ TEST(CoderWindowLogic, KeyIsReadLenientlyInto16Bits) {
         {u"7", 7}, {u" 1 2abc", 12}, {u"-3", -3}, {u"2.5", 2}, {u"3.5", 4}, {u"&HA", 10}, {u"&HFFFF", -1}, {u"", 0},
         {u"key", 0}, {u"32767", 32767}, {u"-32768", -32768}, {u"32768", {}}, {u"&H10000", {}}, {u"1E400", {}}};
     for (const auto& [text, key] : cases) EXPECT_EQ(ReadCoderKey(text), key) << ToUtf8(text);
-}
-
-TEST(CoderWindowLogic, OkFillsTheThreeRowsForTheChosenMode) {
-    const struct { CoderMode mode; std::u16string in, key, m1, m2, m3; } cases[] = {
-        {CoderMode::Code, u"THIS IS A TEST", u"3", u"SIHT JR Z SFRU", u"WKLV LV D WHVW", u"HTSII  S AETTS"},
-        {CoderMode::Decode, u"AZAZ", u"1", u"BYBY", u"ZYZY", u"ZAZA"},
-        {CoderMode::Code, u"", u"5", u"", u"", u""},
-        // Decoding without a key, or a key that cannot be held, empties only method 2.
-        {CoderMode::Decode, u"Hello, World", u"", u"Iello, Vorld", u"", u"eHll,oW rodl"},
-        {CoderMode::Decode, u"Hello, World", u"abc", u"Iello, Vorld", u"", u"eHll,oW rodl"},
-        {CoderMode::Decode, u"Hello, World", u"0.4", u"Iello, Vorld", u"", u"eHll,oW rodl"},
-        {CoderMode::Code, u"AB", u"40000", u"ZC", u"", u"BA"},
-        {CoderMode::Decode, u"AB", u"40000", u"BA", u"", u"BA"}};
-    for (const auto& c : cases) {
-        const auto r = RunCoder(c.mode, c.in, c.key);
-        ASSERT_TRUE(r);
-        EXPECT_EQ(std::tie(r->method1, r->method2, r->method3), std::tie(c.m1, c.m2, c.m3)) << ToUtf8(c.in + u"|" + c.key);
-    }
-    EXPECT_EQ(RunCoder(CoderMode::None, u"THIS IS A TEST", u"3"), std::nullopt);  // refused: the guard message
 }
 
 TEST(CoderWindowLogic, DrawnKeysCoverOneTo15) {

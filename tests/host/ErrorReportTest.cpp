@@ -7,30 +7,23 @@
 namespace wf {
 namespace {
 
-TEST(ReportCommandError, ShowsDescriptionAndNumberUnderTheCommandTitle) {
-    const std::pair<CommandError, std::u16string> cases[] = {  // error, what follows the fixed lead-in
-        {CommandError(5, u"Invalid procedure call or argument"), u"Invalid procedure call or argument (5)"},
-        {CommandError(53, u""), u" (53)"},
-        {CommandError(-2147467259, u"x"), u"x (-2147467259)"}};
-    for (const auto& [error, shown] : cases) {
+TEST(ReportCommandError, ShowsDescriptionAndNumberUnderTheCommandTitleAndMapsEveryAnswer) {
+    const CommandError overflow = MakeError(err::Overflow);
+    const struct { CommandError error; int given; ErrorChoice choice; std::u16string shown; } cases[] = {
+        {CommandError(5, u"Invalid procedure call or argument"), answer::Abort, ErrorChoice::Abort,
+         u"Invalid procedure call or argument (5)"},
+        {CommandError(53, u""), answer::Retry, ErrorChoice::Retry, u" (53)"},
+        {CommandError(-2147467259, u"x"), answer::Ignore, ErrorChoice::Ignore, u"x (-2147467259)"},
+        {overflow, answer::Ok, ErrorChoice::Abort, u"Overflow (6)"},
+        {overflow, answer::Cancel, ErrorChoice::Abort, u"Overflow (6)"}, {overflow, 0, ErrorChoice::Abort, u"Overflow (6)"}};
+    for (const auto& c : cases) {
         test::FakePrompts prompts;
-        prompts.answers = {answer::Abort};
-        ReportCommandError(prompts, error, u"Start Program");
+        prompts.answers = {c.given};
+        EXPECT_EQ(ReportCommandError(prompts, c.error, u"Start Program"), c.choice) << c.given;
         const auto& m = prompts.messages.at(0);  // a second box would find no answer and throw
         EXPECT_EQ(std::tie(m.title, m.text, m.style),
                   std::make_tuple(u"Start Program error",
-                                  u"An error occured while executing this command:\r\n\r\n" + shown, 50));
-    }
-}
-
-TEST(ReportCommandError, MapsEveryAnswer) {
-    const std::pair<int, ErrorChoice> cases[] = {
-        {answer::Abort, ErrorChoice::Abort}, {answer::Retry, ErrorChoice::Retry}, {answer::Ignore, ErrorChoice::Ignore},
-        {answer::Ok, ErrorChoice::Abort}, {answer::Cancel, ErrorChoice::Abort}, {0, ErrorChoice::Abort}};
-    for (auto [given, expected] : cases) {
-        test::FakePrompts prompts;
-        prompts.answers = {given};
-        EXPECT_EQ(ReportCommandError(prompts, MakeError(err::Overflow), u"X"), expected) << given;
+                                  u"An error occured while executing this command:\r\n\r\n" + c.shown, 50));
     }
 }
 

@@ -18,45 +18,21 @@ namespace {
 
 using namespace std::string_literals;
 
-// A mailslot writer that keeps what it was given and answers as told.
-struct FakeMailslots : Mailslots {
-    bool opens = true, writes = true;
-    size_t shortBy = 0;  // bytes the write leaves out
-    std::vector<std::pair<std::u16string, std::string>> sent;  // path, bytes
-    MailslotWrite Write(std::u16string_view path, std::string_view bytes) override {
-        sent.emplace_back(path, bytes);
-        return {opens, opens && writes, opens && writes ? bytes.size() - std::min(shortBy, bytes.size()) : 0};
-    }
-};
-
-TEST(PostMailslotMessage, WritesTheDatagramWithItsDefaultsToTheRecipientsMailslot) {
-    const struct { std::u16string from, dest, message, path; std::string bytes; } cases[] = {
-        {u"", u"", u"hi", u"\\\\*\\mailslot\\messngr", "Mailslot System Message\0*\0hi\0\0"s},  // 30 bytes
-        {u"A", u"PC1", u"x", u"\\\\PC1\\mailslot\\messngr", "\x41\x00\x50\x43\x31\x00\x78\x00\x00"s},
-        {u" ", u"", u"line 1\r\nline 2", u"\\\\*\\mailslot\\messngr", " \0*\0line 1\r\nline 2\0\0"s},
-        {u"", u".", u"\u00e9\u20ac", u"\\\\.\\mailslot\\messngr", "Mailslot System Message\0.\0\xe9\x80\0\0"s}};
-    for (const auto& c : cases) {
-        FakeMailslots slots;
-        EXPECT_EQ(SendAMessage(slots, c.from, c.dest, c.message), u"The message was successfully sent.");
-        EXPECT_EQ(slots.sent, (decltype(slots.sent){{c.path, c.bytes}})) << ToUtf8(c.message);
-    }
-}
-
+// The datagram's layout, the slot's path and the refused recipients for any
+// fields are the mailslot fuzz target's; here the defaults and the statuses.
 TEST(PostMailslotMessage, GivesOneOfTheFourStatusStrings) {
-    const struct { bool opens, writes; size_t shortBy; std::u16string_view status; } cases[] = {
-        {true, true, 1, u"Message sent but bytes written <> message size."},
-        {true, false, 0, u"Error writing the message."}, {false, true, 0, u"Error writing the message."}};
-    for (const auto& c : cases) {
-        FakeMailslots slots;
-        std::tie(slots.opens, slots.writes, slots.shortBy) = std::tie(c.opens, c.writes, c.shortBy);
-        EXPECT_EQ(SendAMessage(slots, u"a", u"b", u"c"), c.status) << c.opens << c.writes << c.shortBy;
+    test::FakeMailslots slots;
+    EXPECT_EQ(SendAMessage(slots, u"", u"", u"hi"), u"The message was successfully sent.");
+    EXPECT_EQ(slots.sent, (decltype(slots.sent){{u"\\\\*\\mailslot\\messngr", "Mailslot System Message\0*\0hi\0\0"s}}));
+    const std::pair<MailslotWrite, std::u16string_view> cases[] = {
+        {{true, true, 6}, u"Message sent but bytes written <> message size."},  // of 7
+        {{true, false, 8}, u"Error writing the message."}, {{false, true, 8}, u"Error writing the message."}};
+    for (const auto& [answer, status] : cases) {
+        slots.answer = answer;
+        EXPECT_EQ(SendAMessage(slots, u"a", u"b", u"c"), status) << answer.opened << answer.written;
     }
-    // An empty text opens nothing; nor does a recipient naming a pipe or a file.
-    FakeMailslots slots;
     EXPECT_EQ(SendAMessage(slots, u"from", u"to", u""), u"No message specified; nothing to do.");
-    for (const std::u16string& dest : {u"?\\C:\\x"s, u"a/b"s, u"PC\0x"s})
-        EXPECT_EQ(SendAMessage(slots, u"", dest, u"text"), u"Error writing the message.") << ToUtf8(dest);
-    EXPECT_TRUE(slots.sent.empty());
+    EXPECT_EQ(slots.sent.size(), 4u) << "an empty text opens nothing";
 }
 
 TEST(GetHostNameFromIP, ShowsEachFailureAndKeepsStartAndCleanupPaired) {

@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <bitset>
-#include <cstdio>
 #include <deque>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include "common/ErrorReport.h"
@@ -31,12 +27,10 @@ constexpr int32_t B = base::Binary, D = base::Decimal, H = base::Hexadecimal, O 
 
 TEST(NumberConversion, EdgeCases) {
     const struct { std::u16string in; int32_t from, to; std::u16string out; } cases[] = {
-        {u"255", D, H, u"FF"}, {u"255", D, O, u"377"}, {u"255", D, B, u"11111111"}, {u"255", D, D, u"255"},
-        {u"5", D, B, u"0101"}, {u"16", D, B, u"00010000"}, {u"0", D, B, u"0000"},  // whole nibbles
-        // Negative numbers show their two's complement pattern.
+        {u"255", D, H, u"FF"}, {u"255", D, O, u"377"}, {u"5", D, B, u"0101"}, {u"0", D, B, u"0000"},  // whole nibbles
+        // Negative numbers show their two's complement pattern (any number: the number_conversion fuzz target).
         {u"-1", D, H, u"FFFFFFFF"}, {u"-1", D, O, u"37777777777"}, {u"-1", D, B, Repeat(u'1', 32)},
-        {u"-1", D, D, u"-1"}, {u"-2147483648", D, H, u"80000000"}, {u"-2147483648", D, O, u"20000000000"},
-        {u"-2147483648", D, B, u"1" + Repeat(u'0', 31)},
+        {u"-2147483648", D, H, u"80000000"}, {u"-2147483648", D, B, u"1" + Repeat(u'0', 31)},
         // Decimal reads leniently and rounds halves to even.
         {u"2.5", D, D, u"2"}, {u"3.5", D, D, u"4"}, {u"-2.5", D, D, u"-2"}, {u"12abc", D, D, u"12"},
         {u" 1 2 3", D, D, u"123"}, {u"1E3", D, H, u"3E8"}, {u"abc", D, D, u"0"}, {u"2147483647", D, D, u"2147483647"},
@@ -86,30 +80,6 @@ TEST(NumberConversion, OverflowAnswersAbortRetryIgnore) {
             EXPECT_EQ(std::tie(m.title, m.text, m.style),
                       std::make_tuple(u"Number Converter error",
                                       u"An error occured while executing this command:\r\n\r\nOverflow (6)", 50));
-    }
-}
-
-TEST(NumberConversionProperty, DecimalToEachBaseAndBack) {
-    std::mt19937 rng(2201);
-    std::uniform_int_distribution<int32_t> any(INT32_MIN, INT32_MAX), small(0, (1 << 28) - 1);
-    constexpr int32_t kEdges[] = {0, -1, INT32_MIN, INT32_MAX, 0x8000, 0xFFFF, 0x10000};
-    for (size_t n = 0; n < 3000; ++n) {
-        const int32_t v = n < std::size(kEdges) ? kEdges[n] : any(rng);
-        const std::u16string dec = ToU16(std::to_string(v));
-        const auto bits = static_cast<uint32_t>(v);
-        char hex[16], oct[16];
-        std::snprintf(hex, sizeof hex, "%X", bits);
-        std::snprintf(oct, sizeof oct, "%o", bits);
-        std::string bin = std::bitset<32>(bits).to_string();
-        bin.erase(0, std::min(bin.find('1'), size_t{31}) / 4 * 4);  // whole nibbles of leading zeros
-        ASSERT_EQ(Convert(dec, D, H) + u"|" + Convert(dec, D, O) + u"|" + Convert(dec, D, B) + u"|" + Convert(dec, D, D),
-                  ToU16(std::string(hex) + "|" + oct + "|" + bin + "|") + dec);
-        // Patterns that fit in 16 bits read back as 16-bit numbers.
-        const std::u16string back = ToU16(std::to_string((v >= 0x8000 && v <= 0xFFFF) ? v - 0x10000 : v));
-        ASSERT_TRUE(Convert(ToU16(hex), H, D) == back && Convert(ToU16(oct), O, D) == back) << v;
-        // Below 2^28 binary has at most 28 places, short of the place-value overflow.
-        const std::u16string smallDec = ToU16(std::to_string(small(rng)));
-        ASSERT_EQ(Convert(Convert(smallDec, D, B), B, D), smallDec);
     }
 }
 

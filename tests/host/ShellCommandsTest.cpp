@@ -60,7 +60,7 @@ TEST(DosCommand, PrefersCommandComThenComspec) {
     EXPECT_EQ(DosCommandPrefix(false, u""), u"cmd.exe /c ");
 }
 
-TEST_F(Shell, StartProgStartsTheTableEntryMaximisedAndFollowsTheAnswer) {
+TEST_F(Shell, StartProgStartsTheTableEntryMaximisedThroughTheReport) {
     for (int16_t i = 0; i < 6; ++i) menu.mnuStartProg_Click(i);
     const Starts s = Started();
     ASSERT_EQ(s.size(), 6u);
@@ -68,103 +68,80 @@ TEST_F(Shell, StartProgStartsTheTableEntryMaximisedAndFollowsTheAnswer) {
     EXPECT_EQ(s[0].first, u"c:\\program files\\microsoft office\\office\\winword.exe");
     EXPECT_TRUE(s[4].first == u"explorer.exe" && s[5].first.starts_with(u"explorer.exe \\\\")) << ToUtf8(s[5].first);
     for (const auto& [line, style] : s) EXPECT_EQ(style, 3) << ToUtf8(line);
-    EXPECT_TRUE(prompts.messages.empty());
-
-    launcher.failures = -1;
-    prompts.answers = {answer::Retry, answer::Retry, answer::Ignore, answer::Abort};
-    menu.mnuStartProg_Click(0);  // Retry twice, then Ignore
-    menu.mnuStartProg_Click(1);  // Abort at once
-    EXPECT_EQ(launcher.attempts.size(), 6u + 3u + 1u);
-    ASSERT_EQ(prompts.messages.size(), 4u);
+    launcher.failures = 1;
+    prompts.answers = {answer::Retry};  // the report's answers are RunStep's (ErrorReportTest)
+    menu.mnuStartProg_Click(1);
+    EXPECT_EQ(launcher.attempts.size(), 6u + 2u);
+    ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].title, u"Start Program error");
     EXPECT_NE(prompts.messages[0].text.find(u"File not found (53)"), std::u16string::npos);
 }
 
-// Open a Folder and Run DOS Program: the prompt, what is started, and that
-// an empty text (Cancel) starts nothing; an interpreter that cannot start is reported.
+// Open a Folder and Run DOS Program: the prompt, what is started (a failing
+// start goes to the report, and Retry starts it again), and that an empty
+// text (Cancel) starts nothing.
 TEST_F(Shell, TypedFolderAndDosCommands) {
-    const struct { void (MenuCommands::*click)(); std::u16string title, prompt, typed, started; } cases[] = {
+    const struct { void (MenuCommands::*click)(); std::u16string title, prompt, typed, started, error; } cases[] = {
         {&MenuCommands::mnuFolder_Click, u"Folder?", u"What folder do you want to open?", u"C:\\Windows",
-         u"explorer.exe C:\\Windows"},
+         u"explorer.exe C:\\Windows", u"Open a Folder error"},
         {&MenuCommands::mnuDOSProg_Click, u"Run DOS prog",
          u"Please type in the name of a dos program that you want to run\r\nFor example, DIR C:", u"DIR C:",
-         u"command.com /c DIR C:"}};
+         u"command.com /c DIR C:", u"Run DOS Program error"}};
     for (const auto& c : cases) {
         Reset();
+        launcher.failures = 1;
         prompts.inputs = {c.typed, u""};
+        prompts.answers = {answer::Retry};
         (menu.*c.click)();
         (menu.*c.click)();
-        EXPECT_EQ(Started(), (Starts{{c.started, 3}}));
+        EXPECT_EQ(Started(), (Starts{{c.started, 3}, {c.started, 3}}));
         const auto& in = prompts.inputBoxes.at(0);
         EXPECT_EQ(std::tie(in.title, in.prompt, in.defaultText), std::make_tuple(c.title, c.prompt, u""));
+        EXPECT_EQ(prompts.messages.at(0).title, c.error);
     }
-    launcher.failures = 1;
-    prompts.inputs = {u"DIR", u"x"};
-    prompts.answers = {answer::Retry, answer::Ignore};
-    menu.mnuDOSProg_Click();
-    EXPECT_EQ(launcher.attempts.size(), 1u + 2u);  // retried once, then started
-    EXPECT_EQ(prompts.messages.at(0).title, u"Run DOS Program error");
-    launcher.failures = 1;
-    menu.mnuFolder_Click();
-    EXPECT_EQ(prompts.messages.at(1).title, u"Open a Folder error");
-    EXPECT_EQ(launcher.attempts.size(), 1u + 3u);  // Ignore: not started again
 }
 
 TEST_F(Shell, HelpShowsIndexOrSaysItCannot) {
-    help.result = true;
-    menu.mnuHelpContents_Click(42);
-    EXPECT_EQ(std::tie(help.file, help.topic, help.owner), std::make_tuple(u"C:\\w\\Wrenfold.chm", u"index.htm", 42u));
-    EXPECT_TRUE(prompts.messages.empty());
-    help.result = false;
-    prompts.answers = {answer::Ok};
-    menu.mnuHelpContents_Click(42);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    const auto& m = prompts.messages[0];
+    for (const bool shown : {true, false}) {
+        help.result = shown;
+        prompts.answers = {answer::Ok};
+        menu.mnuHelpContents_Click(42);
+        EXPECT_EQ(std::tie(help.file, help.topic, help.owner), std::make_tuple(u"C:\\w\\Wrenfold.chm", u"index.htm", 42u));
+        EXPECT_EQ(prompts.messages.size(), shown ? 0u : 1u);
+    }
+    const auto& m = prompts.messages.at(0);
     EXPECT_EQ(std::tie(m.text, m.title, m.style), std::make_tuple(u"Unable to display help!", u"Wrenfold", 0));
 }
 
 // "Run a Program..." and "Start other Program..." must behave alike, so every case runs through both.
 constexpr void (RunProgram::*kEntries[])() = {&RunProgram::mnuRunProg_Click, &RunProgram::mnuOtherProg_Click};
 
+// Cancel in either box starts nothing; a chosen line starts unchanged, and a
+// failing start goes to the report.
 TEST_F(Shell, RunProgramCancelStartsNothingAndAChosenLineStartsUnchanged) {
     const std::u16string browsed = u"C:\\Program Files\\My App\\app.exe";
     const std::u16string typed = u"  c:\\program files\\x y\\tool.exe /a \"b c\"  ";
     for (auto entry : kEntries) {
         Reset();
-        prompts.answers = {answer::No, answer::Yes, answer::Yes, answer::No};
+        launcher.failures = 1;
+        prompts.answers = {answer::No, answer::Yes, answer::Yes, answer::Retry, answer::No};
         prompts.inputs = {u"", typed};
         dialogs.files = {u"", browsed};
         for (int i = 0; i < 4; ++i) (run.*entry)();
-        ASSERT_EQ(prompts.messages.size(), 4u);  // the question each time, nothing more
+        ASSERT_EQ(prompts.messages.size(), 5u);  // the question each time, and one report
         const auto& q = prompts.messages[0];
         EXPECT_EQ(std::tie(q.text, q.title, q.style),
                   std::make_tuple(u"Do you want to use a browse dialog to find the file?", u"Question", 36));
+        EXPECT_EQ(std::tie(prompts.messages[3].title, prompts.messages[3].style),
+                  std::make_tuple(u"Run other program error", 50));
         const auto& in = prompts.inputBoxes.at(0);
         EXPECT_EQ(std::tie(in.prompt, in.title), std::make_tuple(u"What program?", u"Program"));
         const auto& c = dialogs.fileCalls.at(0);
         EXPECT_EQ(std::tie(c.owner, c.openFlag, c.title, c.initialFile, c.initialDir, c.defaultExt, c.filter),
                   std::make_tuple(uintptr_t{77}, int16_t{1}, u"Choose file...", u"", u"", u"exe",
                                   std::u16string(u"Programs\0*.exe;*.com;*.bat", 26)));
-        EXPECT_EQ(Started(), (Starts{{browsed, 1}, {typed, 1}}));
+        EXPECT_EQ(Started(), (Starts{{browsed, 1}, {browsed, 1}, {typed, 1}}));
     }
-}
-
-TEST_F(Shell, RunProgramFailingStartIsReportedRetriedOrEnded) {
-    const std::pair<std::deque<int>, size_t> cases[] = {  // answers to the question and reports, starts
-        {{answer::No, answer::Retry, answer::Retry, answer::Abort}, 3},
-        {{answer::No, answer::Abort}, 1}, {{answer::No, answer::Ignore}, 1}};
-    for (auto entry : kEntries)
-        for (const auto& [answers, starts] : cases) {
-            Reset();
-            launcher.failures = -1;
-            prompts.answers = answers;
-            prompts.inputs = {u"nothing.exe"};
-            (run.*entry)();
-            EXPECT_EQ(launcher.attempts.size(), starts);
-            ASSERT_EQ(prompts.messages.size(), starts + 1);
-            const auto& m = prompts.messages[1];
-            EXPECT_EQ(std::tie(m.title, m.style), std::make_tuple(u"Run other program error", 50));
-        }
 }
 
 constexpr uint32_t HKLM = kHKeyLocalMachine;
