@@ -8,7 +8,6 @@
 #include <array>
 #include <cstring>
 #include <set>
-#include <thread>
 
 #include "common/ErrorReport.h"
 #include "common/Text.h"
@@ -88,20 +87,18 @@ struct TextWindows : ::testing::Test {
     }
     // A message shown through the scripted prompts, as "title|style|text".
     std::u16string Shown(size_t i) const {
-        if (i >= prompts.messages.size()) return u"<none>";
-        const auto& m = prompts.messages[i];
+        const auto& m = prompts.messages.at(i);
         return m.title + u"|" + ToU16(std::to_string(m.style)) + u"|" + m.text;
     }
     // What the control is given when it asks its dialog for colours; no brush shows as CLR_INVALID.
     Colours Look(UINT msg, int id) const {
-        HDC dc = CreateCompatibleDC(nullptr);
-        SetBkColor(dc, RGB(1, 2, 3));
-        SetTextColor(dc, RGB(4, 5, 6));
-        const auto brush = SendMessageW(dlg, msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Ctl(id)));
+        const win::UniqueDC dc(CreateCompatibleDC(nullptr));
+        SetBkColor(dc.get(), RGB(1, 2, 3));
+        SetTextColor(dc.get(), RGB(4, 5, 6));
+        const auto brush = SendMessageW(dlg, msg, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(Ctl(id)));
         LOGBRUSH lb{0, CLR_INVALID, 0};
         if (brush) GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
-        const Colours look{GetBkColor(dc), GetTextColor(dc), lb.lbColor};
-        return DeleteDC(dc), look;
+        return Colours{GetBkColor(dc.get()), GetTextColor(dc.get()), lb.lbColor};
     }
 };
 
@@ -176,21 +173,12 @@ TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboardOrSaysItIsBusy) {
     Ok(u"\u03A9\u4E2D\u00E9");
     EXPECT_EQ(copy(2), u"");
     EXPECT_EQ(copy(3), u"\u4E2D\u03A9\u00E9");
-    // Another program holding the clipboard: the user is told, the clipboard keeps its text.
-    win::UniqueHandle opened(CreateEventW(nullptr, TRUE, FALSE, nullptr)), done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    std::thread holder([&] {
-        HWND own = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        OpenClipboard(own);  // held by a window: Wine lets an owner-less open through
-        SetEvent(opened.get());
-        WaitForSingleObject(done.get(), 10000);
-        CloseClipboard();
-        DestroyWindow(own);
-    });
-    WaitForSingleObject(opened.get(), 10000);
+    // Another window holding the clipboard: the user is told, the clipboard keeps its text.
+    const win::UniqueWindow holder(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(OpenClipboard(holder.get()));
     prompts.answers = {answer::Ok};
     Click(IDC_CD_CMDCOPY1);
-    SetEvent(done.get());
-    holder.join();
+    CloseClipboard();
     EXPECT_EQ(Shown(0), u"|48|" + std::u16string(kClipboardBusyText));
     EXPECT_EQ(test::ClipboardText(), u"\u4E2D\u03A9\u00E9");
 }
