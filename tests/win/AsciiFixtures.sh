@@ -9,8 +9,6 @@ out="$1"
 mkdir -p "$out"
 cd "$out"
 convert -size 5x3 xc:blue -fill red -draw 'point 0,0' -fill lime -draw 'point 4,2' bmp3:s.bmp
-# A .dib file is a bitmap file under another name.
-cp s.bmp s.dib
 convert s.bmp s.gif
 convert s.bmp png24:s.png
 convert -size 16x16 xc:blue -fill red -draw 'point 0,0' -fill lime -draw 'point 15,15' s.ico
