@@ -296,7 +296,8 @@ TEST(ModMD5, LoadsFromTheProgramFolderOnFirstUseAndHashesAnsiBytes) {
     EXPECT_EQ(MD5String(library, u"caf\u00e9"), u"961f50f6282239d09e48f812c1ca7276");
 }
 
-TEST_F(TextWindows, Md5OpensWithTheEmptyTextDigestEachKeystrokeUpdatesItAndCopyTakesTheShownText) {
+// Each keystroke hashes the text; a file typed, chosen or dropped is hashed under the busy pointer; copy takes what shows.
+TEST_F(TextWindows, Md5HashesTheTextAsTypedAndAFileTypedChosenOrDroppedAndCopiesWhatItShows) {
     OpenMd5(library);
     EXPECT_EQ(test::AllTexts(dlg), u"MD5 Hashing|Get MD5 hash of a string|String:||Hash: |" + kEmptyDigest +
                                        u"|copy|Get MD5 hash of a file|File: ||...|Go!|Hash: ||copy|Exit");
@@ -313,14 +314,6 @@ TEST_F(TextWindows, Md5OpensWithTheEmptyTextDigestEachKeystrokeUpdatesItAndCopyT
     EXPECT_EQ(test::ClipboardText(), kAbcDigest);
     Click(IDC_CMDFILECOPY);  // nothing hashed yet: an empty text
     EXPECT_EQ(test::ClipboardText(), u"");
-    Go(dir.File(u"m.txt", "message digest"));
-    Click(IDC_CMDFILECOPY);
-    EXPECT_EQ(test::ClipboardText(), kMessageDigest);
-    EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(TextWindows, Md5HashesAFileTypedChosenOrDroppedUnderTheBusyPointer) {
-    OpenMd5(library);
     const HCURSOR before = GetCursor();
     const std::u16string typed = dir.File(u"a b.txt", "abc");
     EXPECT_EQ(Go(u"\"" + typed + u"\""), kAbcDigest) << "a quoted name is the same file";
@@ -334,7 +327,6 @@ TEST_F(TextWindows, Md5HashesAFileTypedChosenOrDroppedUnderTheBusyPointer) {
     EXPECT_EQ(std::tie(call.owner, call.openFlag, call.title, call.filter),
               std::make_tuple(uintptr_t(dlg), int16_t{1}, u"Choose file...", std::u16string(u"Any File\0*.*", 12)));
     EXPECT_EQ(Get(IDC_TXTINPUTFILE) + u"|" + Get(IDC_TXTFILEHASH), chosen + u"|" + kADigest);
-
     const std::u16string dropped = dir.File(u"dropped.txt", "message digest");
     HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + (dropped.size() + 2) * 2);
     auto* df = static_cast<DROPFILES*>(GlobalLock(mem));
@@ -345,6 +337,8 @@ TEST_F(TextWindows, Md5HashesAFileTypedChosenOrDroppedUnderTheBusyPointer) {
     SendMessageW(dlg, WM_DROPFILES, reinterpret_cast<WPARAM>(mem), 0);  // the window frees it
     EXPECT_TRUE(GetWindowLongW(dlg, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     EXPECT_EQ(Get(IDC_TXTINPUTFILE) + u"|" + Get(IDC_TXTFILEHASH), dropped + u"|" + kMessageDigest);
+    Click(IDC_CMDFILECOPY);
+    EXPECT_EQ(test::ClipboardText(), kMessageDigest);
     EXPECT_TRUE(prompts.messages.empty());
 }
 
