@@ -301,6 +301,8 @@ TEST_F(TextWindows, Md5HashesTheTextAsTypedAndAFileTypedChosenOrDroppedAndCopies
     OpenMd5(library);
     EXPECT_EQ(test::AllTexts(dlg), u"MD5 Hashing|Get MD5 hash of a string|String:||Hash: |" + kEmptyDigest +
                                        u"|copy|Get MD5 hash of a file|File: ||...|Go!|Hash: ||copy|Exit");
+    for (int id : {IDC_TXTSTRINGHASH, IDC_TXTFILEHASH, IDC_TXTINPUTSTRING})
+        EXPECT_EQ((GetWindowLongW(Ctl(id), GWL_STYLE) & ES_READONLY) != 0, id != IDC_TXTINPUTSTRING) << id;
     // No cancel button in its design: a stray Esc must not throw the typed text away.
     SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_TRUE(IsWindow(dlg));
