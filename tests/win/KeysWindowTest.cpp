@@ -4,14 +4,9 @@
 // hook.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "common/Text.h"
 #include "fakes/FakePrompts.h"
-#include "platform/win32/Forms.h"
 #include "platform/win32/Handle.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32Keyboard.h"
 #include "platform/win32/Win32Prompts.h"
@@ -25,75 +20,52 @@
 namespace wf {
 namespace {
 
-// Wine's notepad, started for one test and ended by its process id.
-class Notepad {
-public:
-    Notepad() {
-        STARTUPINFOW si{};
-        si.cb = sizeof si;
-        wchar_t command[] = L"notepad.exe";
-        PROCESS_INFORMATION pi{};
-        if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
-        process_ = win::ProcessInfo(pi);
-        WaitForInputIdle(process_.process.get(), 20000);
-        window = FindWindowW(L"Notepad", nullptr);  // the class of Wine's notepad; the only one here
-        edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
-    }
-    ~Notepad() {
-        if (process_.process && TerminateProcess(process_.process.get(), 0))
-            WaitForSingleObject(process_.process.get(), 10000);
-    }
-    std::u16string Text() const {
-        // Read from another process: WM_GETTEXT is carried across.
+// Which window a title picks, what a key text means and how the count reads are the host tests' business.
+TEST(KeysWindows, SendTypesIntoNotepadAndReturnsOnceProcessed) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    wchar_t command[] = L"notepad.exe";
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    const win::ProcessInfo notepad(pi);
+    const win::ScopeExit ended([&] {
+        if (TerminateProcess(notepad.process.get(), 0)) WaitForSingleObject(notepad.process.get(), 10000);
+    });
+    WaitForInputIdle(notepad.process.get(), 20000);
+    HWND window = FindWindowW(L"Notepad", nullptr), edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
+    ASSERT_TRUE(edit) << "notepad did not start";
+    const auto text = [edit] {  // from another process: WM_GETTEXT is carried across
         std::u16string s(static_cast<size_t>(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0)) + 1, u'\0');
-        s.resize(static_cast<size_t>(
-            SendMessageW(edit, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()))));
+        s.resize(static_cast<size_t>(SendMessageW(edit, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()))));
         return s;
-    }
-    HWND window = nullptr, edit = nullptr;
-
-private:
-    win::ProcessInfo process_;
-};
-
-struct KeysWindows : ::testing::Test {
+    };
     win::Forms forms;
     win::Win32EventPump pump{forms};
     win::Win32Keyboard keyboard{pump};
     test::FakePrompts prompts;
-    HWND dlg = nullptr;
-
-    HWND Ctl(int id) const { return GetDlgItem(dlg, id); }
-    void Put(int id, const std::u16string& s) { SetWindowTextW(Ctl(id), win::W(s)); }
-    void Click(int id) { SendMessageW(Ctl(id), BM_CLICK, 0, 0); }
-};
-
-TEST_F(KeysWindows, SendTypesIntoNotepadAndReturnsOnceProcessed) {
-    Notepad notepad;
-    ASSERT_TRUE(notepad.edit) << "notepad did not start";
-    dlg = forms.Open<frmSendKeys>("frmSendKeys", prompts, keyboard).hwnd();
+    HWND dlg = forms.Open<frmSendKeys>("frmSendKeys", prompts, keyboard).hwnd();
     // Read at once after each Send: it returns only when notepad has taken every key.
+    const std::u16string typed = u"hellb\r\nA\t\u00E9XY\u03A9";
     const struct { std::u16string title, keys, count, text; } cases[] = {
-        {test::WindowText(notepad.window), u"hello", u"3", u"hellohellohello"},
-        {u"Untitled", u"{BS}b{ENTER}+a{TAB}\u00E9\u03A9{LEFT}+(xy)", u"1", u"hellohellohellb\r\nA\t\u00E9XY\u03A9"},
-        {u"Untitled - Notepad", u"ab{ENTER", u"2", u"hellohellohellb\r\nA\t\u00E9XY\u03A9"},
-        {u"No window is called this", u"ab", u"2", u"hellohellohellb\r\nA\t\u00E9XY\u03A9"},
-        {u"Untitled", u"!", u"2.5abc", u"hellohellohellb\r\nA\t\u00E9XY!!\u03A9"}};  // the box keeps 2.5: twice
+        {u"Untitled", u"hello{BS}b{ENTER}+a{TAB}\u00E9\u03A9{LEFT}+(xy)", u"1", typed},
+        {u"Untitled - Notepad", u"ab{ENTER", u"2", typed},  // a broken text sends nothing
+        {u"No window is called this", u"ab", u"2", typed},
+        {u"Untitled", u"!", u"2.5abc", u"hellb\r\nA\t\u00E9XY!!\u03A9"}};  // the box keeps 2.5: twice
     prompts.answers = {answer::Abort, answer::Abort};
     for (const auto& c : cases) {
-        for (auto [id, text] : {std::pair{IDC_SK_TXTPROGNAME, c.title}, {IDC_SK_TXTSEND, c.keys}, {IDC_SK_TXTHOWMANY, c.count}})
-            Put(id, text);
-        Click(IDC_SK_CMDSEND);
-        EXPECT_EQ(notepad.Text(), c.text) << ToUtf8(c.keys);
-        EXPECT_EQ(GetForegroundWindow(), notepad.window);
+        test::Drive(dlg, {{IDC_SK_TXTPROGNAME, c.title}, {IDC_SK_TXTSEND, c.keys}, {IDC_SK_TXTHOWMANY, c.count},
+                          {IDC_SK_CMDSEND}});
+        EXPECT_EQ(text(), c.text) << ToUtf8(c.keys);
+        EXPECT_EQ(GetForegroundWindow(), window);
     }
-    EXPECT_EQ(test::WindowText(Ctl(IDC_SK_TXTHOWMANY)), u"2.5");
+    EXPECT_EQ(test::WindowText(GetDlgItem(dlg, IDC_SK_TXTHOWMANY)), u"2.5");
     ASSERT_EQ(prompts.messages.size(), 2u) << "a broken text and an unknown title";
     for (const auto& m : prompts.messages)
         EXPECT_TRUE(m.title == u"SendKeys error" && m.text.ends_with(u"call or argument (5)")) << ToUtf8(m.text);
 }
 
-TEST_F(KeysWindows, WithoutASpeechEngineTheFirstFailingClickSaysSoAndTheWindowGoesOn) {
+TEST(KeysWindows, WithoutASpeechEngineTheFirstFailingClickSaysSoAndTheWindowGoesOn) {
+    win::Forms forms;
     win::Win32Prompts realPrompts;
     win::Win32SpeechEngine engine;
     std::vector<std::u16string> boxes;
@@ -103,9 +75,9 @@ TEST_F(KeysWindows, WithoutASpeechEngineTheFirstFailingClickSaysSoAndTheWindowGo
         test::PressButton(box, IDOK);
     });
     for (int opening = 0; opening < 2; ++opening) {
-        dlg = forms.Open<frmTTS>("frmTTS", realPrompts, engine).hwnd();
-        Put(IDC_TTS_TXTSAY, u"Hello\r\nworld");
-        for (int id : {IDC_TTS_CMDSAY, IDC_TTS_CMDSAY, IDC_TTS_CMDSTOP, IDC_TTS_CMDEXIT}) Click(id);
+        HWND dlg = forms.Open<frmTTS>("frmTTS", realPrompts, engine).hwnd();
+        test::Drive(dlg, {{IDC_TTS_TXTSAY, u"Hello\r\nworld"}, {IDC_TTS_CMDSAY}, {IDC_TTS_CMDSAY}, {IDC_TTS_CMDSTOP},
+                          {IDC_TTS_CMDEXIT}});
         EXPECT_FALSE(IsWindow(dlg));
     }
     const std::u16string told = u"Text-To-Speech|No speech engine is available.";

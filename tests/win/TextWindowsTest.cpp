@@ -1,121 +1,158 @@
-// The coder / decoder and the number converter as real (headless) windows,
-// driven through their controls: the clipboard is the real one, and the
-// message boxes that matter are real ones answered by hook.
+// The coder / decoder, the number converter and MD5 hashing as real (headless)
+// windows, driven through their controls, with the real clipboard and the real
+// aamd532.dll beside this exe; stand-in libraries live in folders of their own
+// (md5-half, md5-noentry, and md5-none, which holds none).
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
-#include <algorithm>
 #include <array>
-#include <deque>
-#include <optional>
+#include <cstring>
 #include <set>
-#include <thread>
-#include <vector>
 
+#include "common/ErrorReport.h"
 #include "common/Text.h"
+#include "fakes/FakeCommonDialogs.h"
 #include "fakes/FakePrompts.h"
-#include "platform/win32/Forms.h"
+#include "platform/win32/Handle.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Prompts.h"
 #include "tools/text/frmCodeDecode.h"
 #include "tools/text/frmCodeDecodeIds.h"
+#include "tools/text/frmMD5.h"
+#include "tools/text/frmMD5Ids.h"
 #include "tools/text/frmNumberConv.h"
 #include "tools/text/frmNumberConvIds.h"
-#include "platform/win32/Handle.h"
-#include "platform/win32/WideText.h"
+#include "win/TestWindowIds.h"
 #include "win/WinTestSupport.h"
 
 namespace wf {
 namespace {
 
 using Colours = std::array<COLORREF, 3>;  // background, text, brush
-const std::u16string kTestText = u"THIS IS A TEST";
+using test::Thrown;
+const std::u16string kTestText = u"THIS IS A TEST", kEmptyDigest = u"d41d8cd98f00b204e9800998ecf8427e",
+                     kADigest = u"0cc175b9c0f1b6a831c399e269772661", kAbcDigest = u"900150983cd24fb0d6963f7d28e17f72",
+                     kMessageDigest = u"f96b697d7cb7938d525a2f31aaf161d0";
+
+std::u16string LibraryFolder(const char16_t* name) { return win::ProgramFolder() + u"\\" + name; }
+
+// The real library, noting the mouse pointer while it reads a file.
+struct CursorSpy : Md5Library {
+    Aamd532Library real;
+    HCURSOR during = nullptr;
+    int32_t MDFile(const char* path, char* digest) override { return during = GetCursor(), real.MDFile(path, digest); }
+    int32_t MDStringFix(const char* text, int32_t n, char* digest) override { return real.MDStringFix(text, n, digest); }
+};
 
 struct TextWindows : ::testing::Test {
     win::Forms forms;
     test::FakePrompts prompts;
+    test::FakeCommonDialogs dialogs;
     win::Win32Prompts realPrompts;
     win::Win32Clipboard clipboard;
+    CursorSpy library;
+    test::ScratchFolder dir;
     HWND dlg = nullptr;
     std::vector<double> draws{0.5};  // the coder's uniform draws in turn, the last repeating (0.5: key 8)
     int drawCount = 0;
-    std::vector<std::u16string> boxes;  // "title|text" of each real message box
-    std::deque<int> buttons;            // their answers; Abort once these run out
-    std::optional<test::DialogAnswerer> answerer;
 
-    void OpenCoder(Prompts& p) {
+    void OpenCoder() {
         const auto draw = [this] { return draws[std::min<size_t>(drawCount++, draws.size() - 1)]; };
-        dlg = forms.Open<frmCodeDecode>("frmCodeDecode", p, clipboard, draw).hwnd();
+        dlg = forms.Open<frmCodeDecode>("frmCodeDecode", prompts, clipboard, draw).hwnd();
     }
     void OpenNumberConv(Prompts& p) { dlg = forms.Open<frmNumberConv>("frmNumberConv", p).hwnd(); }
+    void OpenMd5(Md5Library& lib) { dlg = forms.Open<frmMD5>("frmMD5", prompts, dialogs, clipboard, lib).hwnd(); }
     HWND Ctl(int id) const { return GetDlgItem(dlg, id); }
     std::u16string Get(int id) const { return test::WindowText(Ctl(id)); }
     void Put(int id, const std::u16string& s) { SetWindowTextW(Ctl(id), win::W(s)); }
     void Click(int id) { SendMessageW(Ctl(id), BM_CLICK, 0, 0); }
     bool Checked(int id) const { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
     std::u16string Method(int n) const { return Get(IDC_CD_TXTMETHOD1 + n - 1); }
+    // Enter presses the default button: OK, and Convert!.
     void Ok(const std::u16string& input) {
         Put(IDC_CD_TXTINPUT, input);
-        Click(IDC_CD_CMDOK);
+        EXPECT_TRUE(test::PressKey(forms, Ctl(IDC_CD_TXTINPUT), VK_RETURN));
     }
-    void Types(int in, int out) {
+    std::u16string Convert(int in, int out, const std::u16string& input) {
         Click(IDC_NC_OPTINPUTTYPE_BASE + in);
         Click(IDC_NC_OPTOUTPUTTYPE_BASE + out);
-    }
-    std::u16string Convert(const std::u16string& input) {
         Put(IDC_NC_TXTINPUT, input);
-        Click(IDC_NC_CMDCONVERT);
+        EXPECT_TRUE(test::PressKey(forms, Ctl(IDC_NC_TXTINPUT), VK_RETURN));
         return Get(IDC_NC_LBLOUTPUT);
     }
-    bool PressKey(int id, WPARAM key) { return test::PressKey(forms, Ctl(id), key); }
+    std::u16string Go(const std::u16string& path) {
+        Put(IDC_TXTINPUTFILE, path);
+        Click(IDC_CMDGO);
+        return Get(IDC_TXTFILEHASH);
+    }
+    // A message shown through the scripted prompts, as "title|style|text".
+    std::u16string Shown(size_t i) const {
+        const auto& m = prompts.messages.at(i);
+        return m.title + u"|" + ToU16(std::to_string(m.style)) + u"|" + m.text;
+    }
     // What the control is given when it asks its dialog for colours; no brush shows as CLR_INVALID.
     Colours Look(UINT msg, int id) const {
-        HDC dc = CreateCompatibleDC(nullptr);
-        SetBkColor(dc, RGB(1, 2, 3));
-        SetTextColor(dc, RGB(4, 5, 6));
-        const auto brush = SendMessageW(dlg, msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Ctl(id)));
+        const win::UniqueDC dc(CreateCompatibleDC(nullptr));
+        SetBkColor(dc.get(), RGB(1, 2, 3));
+        SetTextColor(dc.get(), RGB(4, 5, 6));
+        const auto brush = SendMessageW(dlg, msg, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(Ctl(id)));
         LOGBRUSH lb{0, CLR_INVALID, 0};
         if (brush) GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
-        const Colours look{GetBkColor(dc), GetTextColor(dc), lb.lbColor};
-        return DeleteDC(dc), look;
-    }
-    // Notes each real message box, runs `during` while it is up, then answers it.
-    void AnswerBoxes(std::function<void(HWND)> during = [](HWND) {}) {
-        answerer.emplace([this, during](HWND box) {
-            if (box == dlg) return;  // the tool window is a dialog too
-            boxes.push_back(test::WindowText(box) + u"|" + test::MessageBoxText(box));
-            during(box);
-            test::PressButton(box, buttons.empty() ? IDABORT : buttons.front());
-            if (!buttons.empty()) buttons.pop_front();
-        });
+        return Colours{GetBkColor(dc.get()), GetTextColor(dc.get()), lb.lbColor};
     }
 };
 
-TEST_F(TextWindows, BothOpenWithTheirCaptionsAndStartingChoices) {
-    OpenCoder(prompts);  // Form_Load codes the test text with the drawn key, 8
+TEST_F(TextWindows, CoderAndConverterOpenWithTheirCaptionsChoicesAndLooks) {
+    OpenCoder();  // Form_Load codes the test text with the drawn key, 8
     EXPECT_EQ(test::AllTexts(dlg), u"Coder / Decoder|THIS IS A TEST|OK|Code|Decode|Method &1:|SIHT JR Z SFRU|Copy|"
-                       u"Method &2:|BPQA QA I BMAB|8|Copy|Method &3:|HTSII  S AETTS|Copy|Exit");
+                                   u"Method &2:|BPQA QA I BMAB|8|Copy|Method &3:|HTSII  S AETTS|Copy|Exit");
     EXPECT_TRUE(Checked(IDC_CD_OPTCODE) && !Checked(IDC_CD_OPTDECODE));
-    for (int id : {IDC_CD_TXTMETHOD1, IDC_CD_TXTMETHOD2, IDC_CD_TXTMETHOD3, IDC_CD_TXTKEY})
-        EXPECT_FALSE(IsWindowEnabled(Ctl(id))) << "nobody types into " << id;
+    // Nobody types into the results or, while coding, the key: they look disabled.
+    const Colours disabled{0xE0FFFF, 0x808080, 0xE0FFFF};
+    for (int id : {IDC_CD_TXTMETHOD1, IDC_CD_TXTMETHOD2, IDC_CD_TXTMETHOD3, IDC_CD_TXTKEY}) {
+        EXPECT_FALSE(IsWindowEnabled(Ctl(id))) << id;
+        EXPECT_EQ(Look(WM_CTLCOLORSTATIC, id), disabled) << id;
+    }
+    EXPECT_NE(Look(WM_CTLCOLOREDIT, IDC_CD_TXTINPUT)[0], 0xE0FFFFu) << "the input keeps the system's colours";
+    Click(IDC_CD_OPTDECODE);
+    EXPECT_TRUE(Checked(IDC_CD_OPTDECODE) && !Checked(IDC_CD_OPTCODE) && IsWindowEnabled(Ctl(IDC_CD_TXTKEY)));
+    EXPECT_EQ(Look(WM_CTLCOLOREDIT, IDC_CD_TXTKEY), (Colours{0xFFFFFF, 0x000000, 0xFFFFFF}));
+    EXPECT_EQ(Look(WM_CTLCOLORSTATIC, IDC_CD_TXTMETHOD2), disabled) << "the results keep their look";
+    Click(IDC_CD_OPTCODE);
+    EXPECT_EQ(Look(WM_CTLCOLORSTATIC, IDC_CD_TXTKEY), disabled);
 
     OpenNumberConv(prompts);
     EXPECT_EQ(test::AllTexts(dlg), u"Number converter|&Input:|0|Input type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)||"
-                       u"Output type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)|0|Convert!|Exit");
+                                   u"Output type|Octal (8)|Binary (2)|Hex (16)|Decimal (10)|0|Convert!|Exit");
     for (int i = base::Binary; i <= base::Octal; ++i)
         EXPECT_EQ(Checked(IDC_NC_OPTINPUTTYPE_BASE + i) + Checked(IDC_NC_OPTOUTPUTTYPE_BASE + i),
                   i == base::Decimal ? 2 : 0) << i;
+    const Colours output = Look(WM_CTLCOLORSTATIC, IDC_NC_LBLOUTPUT);
+    EXPECT_TRUE(output[0] == GetSysColor(COLOR_WINDOW) && output[2] == GetSysColor(COLOR_WINDOW));
 }
 
-// Which draw gives which key is the host tests' business; here each Code click draws once.
-TEST_F(TextWindows, EachCodeDrawsAKeyThatOkThenUses) {
+// Which draw gives which key, and what each method does, are the host tests' business.
+TEST_F(TextWindows, CodeDrawsAKeyDecodeUsesTheShownOneAndNoModeIsRefused) {
     draws = {0.5, 0.0};
-    OpenCoder(prompts);
+    OpenCoder();
     const std::u16string before = Method(2);
     Click(IDC_CD_OPTCODE);
     EXPECT_EQ(Get(IDC_CD_TXTKEY) + Method(2), u"1" + before) << "a mode choice alone recomputes nothing";
     Click(IDC_CD_CMDOK);
     EXPECT_EQ(Method(2), code2(kTestText, 1));
-    EXPECT_EQ(drawCount, 2);
+    Click(IDC_CD_OPTDECODE);
+    Ok(u"UIJT");  // with the drawn key, 1, until another is typed
+    const std::u16string drawn = Method(2);
+    Put(IDC_CD_TXTKEY, u"3");
+    Ok(u"WKLV");
+    EXPECT_EQ(drawn + u"|" + Method(2), u"THIS|THIS");
+    EXPECT_EQ(drawCount, 2) << "each Code draws once, Decode never";
+    // No mode chosen: the guard, and the rows stay.
+    SendMessageW(Ctl(IDC_CD_OPTDECODE), BM_SETCHECK, BST_UNCHECKED, 0);
+    prompts.answers = {answer::Ok};
+    Ok(u"ABCD");
+    EXPECT_EQ(Shown(0) + u"|" + Method(2), u"|0|Please choose to optcode or optDecode!|THIS");
     // The window's own draw: one clock reading gives one value; readings a tick apart reach every key.
     EXPECT_EQ(UniformSeededAt(123456789), UniformSeededAt(123456789));
     std::set<std::u16string> keys;
@@ -123,24 +160,8 @@ TEST_F(TextWindows, EachCodeDrawsAKeyThatOkThenUses) {
     EXPECT_EQ(keys.size(), 15u);
 }
 
-TEST_F(TextWindows, DecodeKeepsTheDrawnKeyTakesATypedOneAndUndoesEachMethod) {
-    OpenCoder(prompts);
-    Click(IDC_CD_OPTDECODE);
-    EXPECT_TRUE(Checked(IDC_CD_OPTDECODE) && !Checked(IDC_CD_OPTCODE) && IsWindowEnabled(Ctl(IDC_CD_TXTKEY)));
-    EXPECT_EQ(drawCount, 1) << "Decode draws no key";
-    // No key typed: the drawn 8 stays; then a typed one is read. Unreadable keys are the host tests'.
-    const struct { const char16_t *key, *input; int method; std::u16string expected; } cases[] = {
-        {nullptr, u"SIHT JR Z SFRU", 1, kTestText}, {nullptr, u"BPQA QA I BMAB", 2, kTestText},
-        {nullptr, u"HTSII  S AETTS", 3, kTestText}, {u"3", u"WKLV LV D WHVW", 2, kTestText}};
-    for (const auto& c : cases) {
-        if (c.key) Put(IDC_CD_TXTKEY, c.key);
-        Ok(c.input);
-        EXPECT_EQ(Method(c.method), c.expected) << ToUtf8(c.input) << ", method " << c.method;
-    }
-}
-
-TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboard) {
-    OpenCoder(prompts);
+TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboardOrSaysItIsBusy) {
+    OpenCoder();
     const auto copy = [&](int n) {
         clipboard.SetText(u"something else");
         Click(IDC_CD_CMDCOPY1 + n - 1);
@@ -153,67 +174,22 @@ TEST_F(TextWindows, EachCopyPutsItsRowOnTheClipboard) {
     Ok(u"\u03A9\u4E2D\u00E9");
     EXPECT_EQ(copy(2), u"");
     EXPECT_EQ(copy(3), u"\u4E2D\u03A9\u00E9");
-    // Another program holding the clipboard: the user is told, the clipboard keeps its text.
-    win::UniqueHandle opened(CreateEventW(nullptr, TRUE, FALSE, nullptr)), done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    std::thread holder([&] {
-        HWND own = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        OpenClipboard(own);  // held by a window: Wine lets an owner-less open through
-        SetEvent(opened.get());
-        WaitForSingleObject(done.get(), 10000);
-        CloseClipboard();
-        DestroyWindow(own);
-    });
-    WaitForSingleObject(opened.get(), 10000);
+    // Another window holding the clipboard: the user is told, the clipboard keeps its text.
+    const win::UniqueWindow holder(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(OpenClipboard(holder.get()));
     prompts.answers = {answer::Ok};
     Click(IDC_CD_CMDCOPY1);
-    SetEvent(done.get());
-    holder.join();
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, kClipboardBusyText);
+    CloseClipboard();
+    EXPECT_EQ(Shown(0), u"|48|" + std::u16string(kClipboardBusyText));
     EXPECT_EQ(test::ClipboardText(), u"\u4E2D\u03A9\u00E9");
 }
 
-TEST_F(TextWindows, CoderResultsLookDisabledTheKeyTurnsWhiteForDecodingAndTheOutputIsWhite) {
-    OpenCoder(prompts);
-    const Colours disabled{0xE0FFFF, 0x808080, 0xE0FFFF};
-    for (int id : {IDC_CD_TXTMETHOD1, IDC_CD_TXTMETHOD2, IDC_CD_TXTMETHOD3, IDC_CD_TXTKEY})
-        EXPECT_EQ(Look(WM_CTLCOLORSTATIC, id), disabled) << id;
-    Click(IDC_CD_OPTDECODE);
-    EXPECT_EQ(Look(WM_CTLCOLOREDIT, IDC_CD_TXTKEY), (Colours{0xFFFFFF, 0x000000, 0xFFFFFF}));
-    EXPECT_EQ(Look(WM_CTLCOLORSTATIC, IDC_CD_TXTMETHOD2), disabled) << "the results keep their look";
-    Click(IDC_CD_OPTCODE);
-    EXPECT_EQ(Look(WM_CTLCOLORSTATIC, IDC_CD_TXTKEY), disabled);
-    EXPECT_NE(Look(WM_CTLCOLOREDIT, IDC_CD_TXTINPUT)[0], 0xE0FFFFu) << "the input keeps the system's colours";
-    OpenNumberConv(prompts);
-    const Colours output = Look(WM_CTLCOLORSTATIC, IDC_NC_LBLOUTPUT);
-    EXPECT_TRUE(output[0] == GetSysColor(COLOR_WINDOW) && output[2] == GetSysColor(COLOR_WINDOW));
-}
-
-TEST_F(TextWindows, CoderWithNoModeChosenShowsTheGuardInARealBoxAndChangesNothing) {
-    OpenCoder(realPrompts);
-    SendMessageW(Ctl(IDC_CD_OPTCODE), BM_SETCHECK, BST_UNCHECKED, 0);
-    bool cancelButton = true;
-    AnswerBoxes([&](HWND box) { cancelButton = GetDlgItem(box, IDCANCEL) != nullptr; });
-    buttons = {IDOK};
-    Ok(u"ABCD");
-    EXPECT_EQ(boxes, std::vector<std::u16string>{u"Wrenfold|Please choose to optcode or optDecode!"});
-    EXPECT_FALSE(cancelButton);
-    EXPECT_TRUE(Method(1) == u"SIHT JR Z SFRU" && Method(2) == u"BPQA QA I BMAB");
-}
-
-TEST_F(TextWindows, EnterPressesTheDefaultButtonEscClosesOnlyTheCoder) {
-    OpenCoder(prompts);
-    Put(IDC_CD_TXTINPUT, u"ABCDE");
-    EXPECT_TRUE(PressKey(IDC_CD_TXTINPUT, VK_RETURN));
-    EXPECT_EQ(Method(3), u"BADCE");
-    EXPECT_TRUE(PressKey(IDC_CD_TXTINPUT, VK_ESCAPE));
+TEST_F(TextWindows, EscClosesOnlyTheCoderWhichReopensAfreshWithAClockSeededKey) {
+    OpenCoder();
+    EXPECT_TRUE(test::PressKey(forms, Ctl(IDC_CD_TXTINPUT), VK_ESCAPE));
     EXPECT_FALSE(IsWindow(dlg));
     OpenNumberConv(prompts);
-    Types(base::Octal, base::Decimal);
-    Put(IDC_NC_TXTINPUT, u"777");
-    EXPECT_TRUE(PressKey(IDC_NC_TXTINPUT, VK_RETURN));
-    EXPECT_EQ(Get(IDC_NC_LBLOUTPUT), u"511");
-    PressKey(IDC_NC_TXTINPUT, VK_ESCAPE);
+    test::PressKey(forms, Ctl(IDC_NC_TXTINPUT), VK_ESCAPE);
     EXPECT_TRUE(IsWindow(dlg)) << "Exit is no cancel button";
     Click(IDC_NC_CMDEXIT);
     // Reopened, the coder starts afresh, with its own clock-seeded key.
@@ -227,62 +203,265 @@ TEST_F(TextWindows, EnterPressesTheDefaultButtonEscClosesOnlyTheCoder) {
 TEST_F(TextWindows, NumberConvConvertsWithBothOptionGroups) {
     OpenNumberConv(prompts);
     Put(IDC_NC_TXTINPUT, u"255");
-    Types(base::Octal, base::Hexadecimal);
+    Click(IDC_NC_OPTINPUTTYPE_BASE + base::Octal);
+    Click(IDC_NC_OPTOUTPUTTYPE_BASE + base::Hexadecimal);
     EXPECT_EQ(Get(IDC_NC_LBLOUTPUT), u"0") << "choosing a type converts nothing";
     using namespace base;  // each base once as input and once as output; the host tests hold the rules
     const struct { int in, out; std::u16string input, expected; } cases[] = {
         {Decimal, Hexadecimal, u"255", u"FF"}, {Hexadecimal, Octal, u"FFFF", u"37777777777"},
         {Octal, Binary, u"5", u"0101"}, {Binary, Decimal, u"1x1", u"5"}};
-    for (const auto& c : cases) {
-        Types(c.in, c.out);
-        EXPECT_EQ(Convert(c.input), c.expected) << ToUtf8(c.input) << ": " << c.in << " to " << c.out;
-    }
+    for (const auto& c : cases) EXPECT_EQ(Convert(c.in, c.out, c.input), c.expected) << c.in << " to " << c.out;
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(TextWindows, NumberConvOverflowIsAnsweredThroughTheRealErrorReport) {
-    OpenNumberConv(realPrompts);
-    std::vector<std::u16string> outputs;  // the output while each report is up
-    AnswerBoxes([&](HWND) { outputs.push_back(Get(IDC_NC_LBLOUTPUT)); });
-    const std::u16string report =
-        u"Number Converter error|An error occured while executing this command:\r\n\r\nOverflow (6)";
-    // Each answer once; where the overflow starts is the host tests' business.
-    const struct { std::u16string input; std::deque<int> answers; std::u16string expected; } cases[] = {
-        {u"2147483648", {IDIGNORE}, u"0"}, {u"-2147483649", {IDRETRY, IDABORT}, u""}};
-    for (const auto& c : cases) {
-        boxes.clear();
-        buttons = c.answers;
-        EXPECT_EQ(Convert(c.input), c.expected) << ToUtf8(c.input);
-        EXPECT_EQ(boxes, std::vector<std::u16string>(c.answers.size(), report)) << ToUtf8(c.input);
-    }
-    EXPECT_EQ(outputs, std::vector<std::u16string>(3, u"")) << "the output is cleared before reading";
-}
-
-// Exit from the tray reaches the program while the report is up (the tray's
-// callback is not blocked by the disabled windows) and unloads the window
-// under its own running handler: the object must outlive that handler.
-TEST_F(TextWindows, NumberConvClosedDuringTheErrorReportWaitsForTheConversion) {
-    enum How { CloseBox, ExitButton, MenuExit };
-    for (How how : {CloseBox, ExitButton, MenuExit}) {
-        answerer.reset();  // the last case's would take the new window for a box
+// The overflow report is a real box, up while the output is already cleared.
+// Exit from the tray reaches the program while it is up (the tray's callback
+// is not blocked by the disabled windows) and unloads the window under its own
+// running handler: the object must outlive that handler.
+TEST_F(TextWindows, NumberConvOverflowIsReportedAndClosingDuringTheReportWaitsForTheConversion) {
+    enum How { StayOpen, CloseBox, ExitButton, MenuExit };
+    for (How how : {StayOpen, CloseBox, ExitButton, MenuExit}) {
         OpenNumberConv(realPrompts);
-        boxes.clear();
-        buttons = {IDIGNORE};
-        bool disabled = false;
-        // Queued ahead of the answer: the box's own loop runs them first.
-        AnswerBoxes([&](HWND) {
-            disabled = !IsWindowEnabled(dlg);
+        std::vector<std::u16string> shown;  // "title|text|output" of each report, while the window is disabled
+        test::DialogAnswerer answerer([&](HWND box) {
+            if (box == dlg) return;  // the tool window is a dialog too
+            shown.push_back(test::WindowText(box) + u"|" + test::MessageBoxText(box) + u"|" + Get(IDC_NC_LBLOUTPUT) +
+                            (IsWindowEnabled(dlg) ? u"|enabled" : u""));
+            // Queued ahead of the answer: the box's own loop runs them first.
             if (how == CloseBox) PostMessageW(dlg, WM_CLOSE, 0, 0);
             if (how == ExitButton) test::PressButton(dlg, IDC_NC_CMDEXIT);
             if (how == MenuExit) forms.UnloadAll();
-            test::PressButton(dlg, IDC_NC_CMDCONVERT);
+            test::PressButton(dlg, IDC_NC_CMDCONVERT);  // must not start a second conversion inside the first
+            test::PressButton(box, IDIGNORE);
         });
-        Convert(u"99999999999");
-        EXPECT_TRUE(disabled) << how;
-        EXPECT_EQ(boxes.size(), 1u) << "a second conversion started inside the first";
-        EXPECT_FALSE(IsWindow(dlg)) << how;
-        EXPECT_TRUE(forms.Loaded().empty());
+        const std::u16string output = Convert(base::Decimal, base::Decimal, u"99999999999");
+        EXPECT_EQ(shown, std::vector<std::u16string>{u"Number Converter error|An error occured while executing this "
+                                                     u"command:\r\n\r\nOverflow (6)|"}) << how;
+        EXPECT_TRUE(how == StayOpen ? IsWindow(dlg) && forms.Loaded().size() == 1 && output == u"0"  // Ignore: 0
+                                    : !IsWindow(dlg) && forms.Loaded().empty()) << how;
+        forms.UnloadAll();
     }
+}
+
+// MDStringFix and MDFile: a call's answer and the 32 characters it left in a
+// buffer of spaces followed by a NUL and a guard byte; writing past the 32 shows as "overrun".
+using Result = std::pair<int32_t, std::string>;
+const std::string kUntouched(32, ' ');
+Result Observe(const std::function<int32_t(char*)>& call) {
+    char b[] = "                                \0#";
+    const int32_t code = call(b);
+    return {code, b[32] == '\0' && b[33] == '#' ? std::string(b, 32) : "overrun"};
+}
+Result HashText(Md5Library& lib, std::string_view text, int32_t length) {
+    return Observe([&](char* d) { return lib.MDStringFix(text.data(), length, d); });
+}
+Result HashFile(Md5Library& lib, const std::u16string& path) {
+    return Observe([&, ansi = ToAnsi(path)](char* d) { return lib.MDFile(ansi.c_str(), d); });
+}
+
+// From RFC 1321, appendix A.5: the hash is the system's, so what is ours is the
+// text's bytes and length, the hex, and input over one 64-byte block.
+TEST(Aamd532, RfcSuiteThroughMDStringFixAndMDFileEvenAcrossReadBlocks) {
+    Aamd532Library dll;  // loads the library by name and takes both exports undecorated
+    test::ScratchFolder dir;
+    const std::pair<std::string, std::string> rfc[] = {
+        {"", "d41d8cd98f00b204e9800998ecf8427e"}, {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
+        {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
+         "57edf4a22be3c955ac49da2e2107b67a"}};
+    for (const auto& [text, digest] : rfc) {
+        EXPECT_EQ(HashText(dll, text, static_cast<int32_t>(text.size())), Result(0, digest)) << text;
+        EXPECT_EQ(HashFile(dll, dir.File(u"v.txt", text)), Result(0, digest)) << text;
+    }
+    // Several read blocks and a ragged end hash as the same bytes in one piece.
+    std::string bytes(3 * (1 << 20) + 5, '\0');
+    for (size_t k = 0; k < bytes.size(); ++k) bytes[k] = static_cast<char>((k * 131 + k / 4099) & 0xFF);
+    const Result whole = HashText(dll, bytes, static_cast<int32_t>(bytes.size()));
+    EXPECT_NE(whole.second, kUntouched);
+    EXPECT_EQ(HashFile(dll, dir.File(u"big.bin", bytes)), whole);
+    // MDStringFix hashes exactly the given length, a NUL (below, through MD5String) included.
+    EXPECT_EQ(HashText(dll, "abcdef", 3), Result(0, ToUtf8(kAbcDigest)));
+    EXPECT_EQ(HashText(dll, {}, 0), Result(0, ToUtf8(kEmptyDigest)));  // no text at all
+    EXPECT_EQ(HashText(dll, "abc", -1), Result(ERROR_INVALID_PARAMETER, kUntouched));
+}
+
+TEST(ModMD5, LoadsFromTheProgramFolderOnFirstUseAndHashesAnsiBytes) {
+    Aamd532Library library;
+    EXPECT_FALSE(library.Loaded());
+    EXPECT_EQ(MD5String(library, std::u16string(u"a\0b", 3)), u"70350f6027bce3713f6b76473084309b");
+    EXPECT_TRUE(library.Loaded() && GetModuleHandleW(L"aamd532.dll"));
+    test::ScratchFolder dir;  // a name outside the ANSI code page still reaches the library
+    EXPECT_EQ(MD5File(library, dir.File(u"\u03a9\u4e2d.txt", "abc")), kAbcDigest);
+    if (GetACP() != 1252) GTEST_SKIP() << "ANSI code page " << GetACP();
+    // é is one byte, E9, in Windows-1252: not two (UTF-8) and not UTF-16.
+    EXPECT_EQ(MD5String(library, u"caf\u00e9"), u"961f50f6282239d09e48f812c1ca7276");
+}
+
+// Each keystroke hashes the text; a file typed, chosen or dropped is hashed under the busy pointer; copy takes what shows.
+TEST_F(TextWindows, Md5HashesTheTextAsTypedAndAFileTypedChosenOrDroppedAndCopiesWhatItShows) {
+    OpenMd5(library);
+    EXPECT_EQ(test::AllTexts(dlg), u"MD5 Hashing|Get MD5 hash of a string|&String:||&Hash: |" + kEmptyDigest +
+                                       u"|copy|Get MD5 hash of a file|&File: ||...|Go!|H&ash: ||copy|Exit");
+    for (int id : {IDC_TXTSTRINGHASH, IDC_TXTFILEHASH, IDC_TXTINPUTSTRING})
+        EXPECT_EQ((GetWindowLongW(Ctl(id), GWL_STYLE) & ES_READONLY) != 0, id != IDC_TXTINPUTSTRING) << id;
+    // No cancel button in its design: a stray Esc must not throw the typed text away.
+    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(IsWindow(dlg));
+    const std::u16string ab = u"187ef4436122d1cc2f40dc2b92f0eba0";
+    const std::pair<wchar_t, std::u16string> keys[] = {{L'a', kADigest}, {L'b', ab}, {L'c', kAbcDigest}, {L'\b', ab}};
+    for (size_t i = 0; i < std::size(keys); ++i) {
+        SendMessageW(Ctl(IDC_TXTINPUTSTRING), WM_CHAR, keys[i].first, 1);
+        EXPECT_EQ(Get(IDC_TXTSTRINGHASH), keys[i].second) << "after key " << i;
+        if (i == 2) Click(IDC_CMDSTRINGCOPY);
+    }
+    EXPECT_EQ(test::ClipboardText(), kAbcDigest);
+    Click(IDC_CMDFILECOPY);  // nothing hashed yet: an empty text
+    EXPECT_EQ(test::ClipboardText(), u"");
+    const HCURSOR before = GetCursor();
+    const std::u16string typed = dir.File(u"a b.txt", "abc");
+    EXPECT_EQ(Go(u"\"" + typed + u"\""), kAbcDigest) << "a quoted name is the same file";
+    EXPECT_TRUE(library.during == LoadCursorW(nullptr, IDC_WAIT) && GetCursor() == before);
+    const std::u16string chosen = dir.File(u"chosen.txt", "a");
+    dialogs.files = {chosen, u""};
+    Click(IDC_CMDBROWSE);
+    Click(IDC_CMDBROWSE);  // Cancel changes nothing
+    ASSERT_EQ(dialogs.fileCalls.size(), 2u);
+    const auto& call = dialogs.fileCalls[0];
+    EXPECT_EQ(std::tie(call.owner, call.openFlag, call.title, call.filter),
+              std::make_tuple(uintptr_t(dlg), int16_t{1}, u"Choose file...", std::u16string(u"Any File\0*.*", 12)));
+    EXPECT_EQ(Get(IDC_TXTINPUTFILE) + u"|" + Get(IDC_TXTFILEHASH), chosen + u"|" + kADigest);
+    const std::u16string dropped = dir.File(u"dropped.txt", "message digest");
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + (dropped.size() + 2) * 2);
+    auto* df = static_cast<DROPFILES*>(GlobalLock(mem));
+    df->pFiles = sizeof(DROPFILES);
+    df->fWide = TRUE;
+    std::memcpy(df + 1, dropped.c_str(), dropped.size() * 2);
+    GlobalUnlock(mem);
+    SendMessageW(dlg, WM_DROPFILES, reinterpret_cast<WPARAM>(mem), 0);  // the window frees it
+    EXPECT_TRUE(GetWindowLongW(dlg, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    EXPECT_EQ(Get(IDC_TXTINPUTFILE) + u"|" + Get(IDC_TXTFILEHASH), dropped + u"|" + kMessageDigest);
+    Click(IDC_CMDFILECOPY);
+    EXPECT_EQ(test::ClipboardText(), kMessageDigest);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+// The library leaves its buffer alone, MD5File says why, and the window shows
+// that with the name, and no digest; no name at all gets a word too.
+TEST_F(TextWindows, Md5RefusesUnreadableFilesAtEveryLevel) {
+    const std::u16string locked = dir.File(u"locked.txt", "abc"), good = dir.File(u"good.txt", "abc");
+    win::UniqueFile lock(CreateFileW(win::W(locked), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(lock);
+    const struct { std::u16string path; int32_t dllCode; int number; } cases[] = {
+        {dir.Path(u"no such file.txt"), ERROR_FILE_NOT_FOUND, err::FileNotFound},
+        {dir.Path(u"no such file.txt") + u"\\deeper.txt", ERROR_PATH_NOT_FOUND, err::PathNotFound},
+        {dir.Folder(u"folder"), ERROR_ACCESS_DENIED, err::PathFileAccess},
+        {locked, ERROR_SHARING_VIOLATION, err::PermissionDenied}, {u"", 0, err::FileNotFound}};
+    OpenMd5(library);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(ToUtf8(c.path));
+        if (!c.path.empty()) {
+            EXPECT_EQ(HashFile(library.real, c.path), Result(c.dllCode, kUntouched));
+        }
+        const CommandError e = Thrown([&] { MD5File(library, c.path); });
+        EXPECT_EQ(e.number(), c.number);
+        ASSERT_EQ(Go(good), kAbcDigest);
+        prompts.answers = {answer::Ok};
+        EXPECT_EQ(Go(c.path), u"");
+        const std::u16string shown = Shown(prompts.messages.size() - 1);
+        EXPECT_EQ(shown.substr(0, 15), u"MD5 Hashing|48|");
+        if (c.path.empty()) continue;
+        EXPECT_NE(shown.find(u"\"" + c.path + u"\""), std::u16string::npos) << ToUtf8(shown);
+        EXPECT_TRUE(!e.description().empty() && shown.ends_with(e.description())) << ToUtf8(shown);
+    }
+    EXPECT_EQ(Thrown([&] { MD5File(library, dir.Folder(u"folder")); }).description(), u"This is a folder, not a file.");
+}
+
+// What a wrong library leaves unwritten stays a space, and never passes for a file digest.
+TEST_F(TextWindows, Md5WarnsOfAWrongLibraryEachTimeTheWindowOpens) {
+    Aamd532Library half(LibraryFolder(u"md5-half"));
+    prompts.answers = {answer::Ok, answer::Ok};
+    OpenMd5(half);
+    const std::u16string warning = u"File Invalid|48|The aamd532.dll file you have is invalid! Please re-install!";
+    EXPECT_EQ(Shown(0), warning);
+    EXPECT_TRUE(IsWindowVisible(dlg));
+    EXPECT_EQ(Get(IDC_TXTSTRINGHASH), u"098f6bcd4621d373" + std::u16string(16, u' '));
+    // It claims success for a file but writes nothing.
+    EXPECT_EQ(Thrown([&] { MD5File(half, dir.File(u"x.txt", "abc")); }).number(), err::PathFileAccess);
+    Click(IDC_CMDEXIT);
+    EXPECT_TRUE(!IsWindow(dlg) && forms.Find("frmMD5") == nullptr);
+    OpenMd5(half);
+    EXPECT_EQ(Shown(1), warning);
+}
+
+TEST_F(TextWindows, Md5OtherLoadFailuresFollowAbortRetryIgnore) {
+    Aamd532Library noEntry(LibraryFolder(u"md5-noentry"));
+    // Self-test: Retry, then Ignore; the digest of the emptied box: Abort. Later nothing traps the change
+    // handler, so it says so itself.
+    prompts.answers = {answer::Retry, answer::Ignore, answer::Abort, answer::Ok};
+    OpenMd5(noEntry);
+    EXPECT_TRUE(IsWindowVisible(dlg) && Get(IDC_TXTSTRINGHASH).empty());
+    SendMessageW(Ctl(IDC_TXTINPUTSTRING), WM_CHAR, L'x', 1);
+    ASSERT_EQ(prompts.messages.size(), 4u);
+    const std::u16string report =
+        CommandErrorTitle(u"Main loading procedure") + u"|" + ToU16(std::to_string(kCommandErrorStyle)) + u"|";
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(Shown(i).starts_with(report) && Shown(i).find(u"453") != std::u16string::npos &&
+                    Shown(i).find(u"MDFile") != std::u16string::npos) << ToUtf8(Shown(i));
+    EXPECT_EQ(Shown(3).substr(0, 15) + Get(IDC_TXTSTRINGHASH), u"MD5 Hashing|48|");
+    EXPECT_FALSE(noEntry.Loaded()) << "a library without both functions is not kept";
+}
+
+// Run only as a process of its own, started by the test below with the record
+// file's path in WF_MD5_RECORD: frmMD5 finds no library, says so, and ends the
+// process at once, beside another window whose unload would be noted.
+FILE* record = nullptr;
+void Note(const std::u16string& line) {
+    std::fputs((ToUtf8(line) + "\n").c_str(), record);
+    std::fflush(record);  // ExitProcess flushes nothing of ours
+}
+TEST(Md5Missing, DISABLED_ChildProcess) {
+    struct Bystander : win::DialogForm {
+        explicit Bystander(win::Forms& forms) : DialogForm(forms, IDD_TESTWINDOW) {}
+        void Form_Unload() override { Note(u"unloaded"); }
+    };
+    struct NotedPrompts : test::FakePrompts {
+        int MsgBox(std::u16string_view text, std::u16string_view title, int style) override {
+            Note(u"box|" + std::u16string(title) + u"|" + std::u16string(text) + u"|" + ToU16(std::to_string(style)));
+            return answer::Ok;
+        }
+    } noted;
+    if (!_wgetenv(L"WF_MD5_RECORD")) GTEST_SKIP() << "started by EndsTheProgramAtOnce only: it ends the process";
+    record = _wfopen(_wgetenv(L"WF_MD5_RECORD"), L"wb");
+    ASSERT_TRUE(record);
+    win::Forms forms;
+    test::FakeCommonDialogs dialogs;
+    win::Win32Clipboard clipboard;
+    Aamd532Library library(LibraryFolder(u"md5-none"));
+    forms.Open<Bystander>("bystander");
+    forms.Open<frmMD5>("frmMD5", noted, dialogs, clipboard, library);
+    Note(u"survived");
+}
+
+TEST(Md5Missing, EndsTheProgramAtOnce) {
+    test::ScratchFolder dir;
+    const std::u16string path = dir.File(u"record.txt", "");
+    SetEnvironmentVariableW(L"WF_MD5_RECORD", win::W(path));
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring cmd = L"\"";  // built by appending: GCC 12 misreads a prefixed + chain (-Wrestrict)
+    cmd.append(exe).append(L"\" --gtest_also_run_disabled_tests --gtest_filter=Md5Missing.DISABLED_ChildProcess");
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    const bool started = CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    SetEnvironmentVariableW(L"WF_MD5_RECORD", nullptr);  // this process is no child
+    ASSERT_TRUE(started);
+    const win::ProcessInfo child(pi);
+    const bool ended = WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(pi.hProcess, 1);  // a child left waiting would hold the desktop
+    ASSERT_TRUE(ended);
+    DWORD code = 0;
+    EXPECT_TRUE(GetExitCodeProcess(pi.hProcess, &code) && code == 48u) << code;
+    EXPECT_EQ(test::FileBytes(path), "box|File missing!|The aamd532.dll file was not found. Please re-install!|48\n");
 }
 
 }  // namespace
