@@ -1,5 +1,7 @@
 #include "asciipic/GeneratorSettings.h"
 
+#include <algorithm>
+
 #include "common/Text.h"
 
 namespace wf {
@@ -65,6 +67,15 @@ int32_t TwipsToPixels(int32_t twips, int32_t dpi) { return MulDivRound(twips, dp
 
 std::u16string DimensionsText(int32_t width, int32_t height) {
     return u"Dimensions: " + ToU16(std::to_string(width)) + u"x" + ToU16(std::to_string(height));
+}
+
+std::vector<std::u16string> FontListNames(std::vector<std::u16string> faceNames, const NameOrder& compare) {
+    std::erase_if(faceNames, [](const std::u16string& name) { return name.starts_with(u'@'); });
+    std::sort(faceNames.begin(), faceNames.end(),
+              [&](const std::u16string& a, const std::u16string& b) { return compare(a, b) < 0; });
+    const auto same = [&](const std::u16string& a, const std::u16string& b) { return compare(a, b) == 0; };
+    faceNames.erase(std::unique(faceNames.begin(), faceNames.end(), same), faceNames.end());
+    return faceNames;
 }
 
 }  // namespace wf

@@ -1,11 +1,12 @@
 #pragma once
 // The generator window's own rules that do not need the window: the input
-// path given on the command line, the proposed output name, the preview box
-// and the picture status text.
+// path given on the command line, the proposed output name, the preview box,
+// the picture status text and the names in the font list.
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wf {
 
@@ -48,5 +49,12 @@ int32_t TwipsToPixels(int32_t twips, int32_t dpi);
 
 // "Dimensions: 640x480".
 std::u16string DimensionsText(int32_t width, int32_t height);
+
+// The font list from the face names of the screen fonts as the system lists
+// them: a family comes once per character set, and vertical variants
+// ("@Name") are no fonts a user picks for text. Each name once, sorted by
+// `compare` (below, equal or above zero), the system's order ignoring case.
+using NameOrder = std::function<int(const std::u16string&, const std::u16string&)>;
+std::vector<std::u16string> FontListNames(std::vector<std::u16string> faceNames, const NameOrder& compare);
 
 }  // namespace wf

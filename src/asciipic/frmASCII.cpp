@@ -50,18 +50,15 @@ void SetControlText(HWND h, std::u16string_view text) {
     SetWindowTextW(h, win::W(s));
 }
 
-bool LessIgnoringCase(const std::u16string& a, const std::u16string& b) {
-    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, win::W(a), -1, win::W(b), -1) == CSTR_LESS_THAN;
-}
-
-bool EqualIgnoringCase(const std::u16string& a, const std::u16string& b) {
-    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, win::W(a), -1, win::W(b), -1) == CSTR_EQUAL;
+// The user's order ignoring case; names the system cannot compare are neither
+// below nor equal to each other.
+int CompareIgnoringCase(const std::u16string& a, const std::u16string& b) {
+    const int order = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, win::W(a), -1, win::W(b), -1);
+    return order == CSTR_LESS_THAN ? -1 : order == CSTR_EQUAL ? 0 : 1;
 }
 
 int CALLBACK CollectFaceName(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM names) {
-    // Vertical variants ("@Name") are not fonts a user picks for text.
-    if (lf->lfFaceName[0] != L'@')
-        reinterpret_cast<std::vector<std::u16string>*>(names)->push_back(win::U(lf->lfFaceName));
+    reinterpret_cast<std::vector<std::u16string>*>(names)->push_back(win::U(lf->lfFaceName));
     return 1;
 }
 
@@ -228,9 +225,7 @@ void frmASCII::FillFontList() {
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
     EnumFontFamiliesExW(win::WindowDC(nullptr).get(), &query, CollectFaceName, reinterpret_cast<LPARAM>(&names), 0);
-    // A family comes once per character set; the list shows each name once.
-    std::sort(names.begin(), names.end(), LessIgnoringCase);
-    names.erase(std::unique(names.begin(), names.end(), EqualIgnoringCase), names.end());
+    names = FontListNames(std::move(names), CompareIgnoringCase);
 
     HWND list = Item(IDC_CMBFONT);
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);

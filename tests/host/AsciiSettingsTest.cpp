@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <strings.h>
 
 #include <string>
 #include <vector>
@@ -55,6 +56,17 @@ TEST(PreviewBox, HimetricSizesBelowTheBoxBecomeItsTwips) {
 TEST(GeneratorStatus, DimensionsInPlainDecimal) {
     EXPECT_EQ(DimensionsText(640, 480) + DimensionsText(0, 0) + DimensionsText(12000, 1),
               u"Dimensions: 640x480Dimensions: 0x0Dimensions: 12000x1");
+}
+
+TEST(FontList, EachNameOnceInTheOrderGivenAndNoVerticalVariants) {
+    const NameOrder caseBlind = [](const std::u16string& a, const std::u16string& b) {
+        return strcasecmp(ToUtf8(a).c_str(), ToUtf8(b).c_str());
+    };
+    // A family per character set, vertical variants, and an order where "marlett" comes before "MS".
+    EXPECT_EQ(FontListNames({u"Tahoma", u"@MS Gothic", u"MS Gothic", u"Arial", u"Tahoma", u"marlett", u"@"}, caseBlind),
+              (std::vector<std::u16string>{u"Arial", u"marlett", u"MS Gothic", u"Tahoma"}));
+    EXPECT_EQ(FontListNames({u"ARIAL", u"Arial", u"arial"}, caseBlind).size(), 1u);
+    EXPECT_TRUE(FontListNames({}, caseBlind).empty());
 }
 
 }  // namespace
