@@ -98,7 +98,9 @@ TEST(BufferedTextSink, CloseReportsFailuresAndDestructionStillClosesTheFile) {
 TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsideIt) {
     struct Run : test::Generator {
         FileLog log;
+        bool idleAtLastPump = false;  // before any message: a task message comes after the window is idle
         Run(int32_t width, FileLog given, std::deque<int> answers) : Generator(MemoryRaster(width, 40)), log(given) {
+            pump.onCall = [this](int) { idleAtLastPump = view.Idle() && prompts.messages.empty(); };
             for (int32_t x = 0; x < width; x += 2) raster.Set(x, 7, 0xFFFFFF);  // colour elements on one row
             files.open = [this]() -> std::unique_ptr<TextSink> {
                 if (log.failOpen) throw CommandError(err::PathNotFound, u"Path not found");
@@ -143,6 +145,7 @@ TEST(BufferedTextSink, AFullDiskReachesTheReportInTheBodyAndThePlainMessageOutsi
                       std::make_tuple(c.message, inBody ? u"ASCII Picture Generator error" : u"ASCII Picture Generator",
                                       inBody ? 50 : 48));
         EXPECT_TRUE(r.prompts.answers.empty() && (r.log.closed || c.page == None) && r.view.Idle());
+        EXPECT_TRUE(inBody || r.idleAtLastPump);
         // Nothing is ever written twice: what the file holds is the page with
         // at most one stretch missing.
         size_t prefix = 0, suffix = 0;
