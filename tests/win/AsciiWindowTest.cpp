@@ -72,6 +72,10 @@ TEST(AsciiPicture, DecodesEveryFormatOfTheFilterOverTheBackgroundGivenAndNothing
                 << "pixel " << x << "," << y << " is " << std::hex << got << ", expected " << want;
         }
     }
+    // Only a file that opens is readable: not a missing one, a folder or no name.
+    EXPECT_EQ(std::vector<bool>({win::FileReadable(Fixture(u"notes.jpg")), win::FileReadable(Fixture(u"missing.gif")),
+                                 win::FileReadable(ProgramFolder()), win::FileReadable(u"")}),
+              std::vector<bool>({true, false, false, false}));
 }
 
 // The real event pump and dates, with a script told the number of each call
