@@ -159,7 +159,7 @@ TEST_F(AsciiWindow, TheFontBoxListsTheScreenFontsAndTheCharactersShowTheOneNamed
     // Typed key by key over the selected text; any case finds the font.
     HWND edit = FindWindowExW(Ctl(IDC_CMBFONT), nullptr, L"Edit", nullptr);
     const std::pair<std::u16string_view, std::u16string_view> typed[] = {
-        {u"tahoma", u"Tahoma"}, {u"Tahom", u"Terminal"}};
+        {u"tahoma", u"Tahoma"}, {u"Tahom", u"Terminal"}, {u"Tahomax", u"Terminal"}};
     for (const auto& [name, face] : typed) {
         SendMessageW(edit, EM_SETSEL, 0, -1);
         for (char16_t c : name) SendMessageW(edit, WM_CHAR, c, 1);
