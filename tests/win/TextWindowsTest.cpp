@@ -52,6 +52,7 @@ struct TextWindows : ::testing::Test {
     win::Win32Prompts realPrompts;
     win::Win32Clipboard clipboard;
     CursorSpy library;
+    Win32Md5Files files;
     test::ScratchFolder dir;
     HWND dlg = nullptr;
     std::vector<double> draws{0.5};  // the coder's uniform draws in turn, the last repeating (0.5: key 8)
@@ -286,11 +287,12 @@ TEST(Aamd532, RfcSuiteThroughMDStringFixAndMDFileEvenAcrossReadBlocks) {
 
 TEST(ModMD5, LoadsFromTheProgramFolderOnFirstUseAndHashesAnsiBytes) {
     Aamd532Library library;
+    Win32Md5Files files;
     EXPECT_FALSE(library.Loaded());
     EXPECT_EQ(MD5String(library, std::u16string(u"a\0b", 3)), u"70350f6027bce3713f6b76473084309b");
     EXPECT_TRUE(library.Loaded() && GetModuleHandleW(L"aamd532.dll"));
     test::ScratchFolder dir;  // a name outside the ANSI code page still reaches the library
-    EXPECT_EQ(MD5File(library, dir.File(u"\u03a9\u4e2d.txt", "abc")), kAbcDigest);
+    EXPECT_EQ(MD5File(library, files, dir.File(u"\u03a9\u4e2d.txt", "abc")), kAbcDigest);
     if (GetACP() != 1252) GTEST_SKIP() << "ANSI code page " << GetACP();
     // é is one byte, E9, in Windows-1252: not two (UTF-8) and not UTF-16.
     EXPECT_EQ(MD5String(library, u"caf\u00e9"), u"961f50f6282239d09e48f812c1ca7276");
@@ -361,7 +363,7 @@ TEST_F(TextWindows, Md5RefusesUnreadableFilesAtEveryLevel) {
         if (!c.path.empty()) {
             EXPECT_EQ(HashFile(library.real, c.path), Result(c.dllCode, kUntouched));
         }
-        const CommandError e = Thrown([&] { MD5File(library, c.path); });
+        const CommandError e = Thrown([&] { MD5File(library, files, c.path); });
         EXPECT_EQ(e.number(), c.number);
         ASSERT_EQ(Go(good), kAbcDigest);
         prompts.answers = {answer::Ok};
@@ -372,7 +374,7 @@ TEST_F(TextWindows, Md5RefusesUnreadableFilesAtEveryLevel) {
         EXPECT_NE(shown.find(u"\"" + c.path + u"\""), std::u16string::npos) << ToUtf8(shown);
         EXPECT_TRUE(!e.description().empty() && shown.ends_with(e.description())) << ToUtf8(shown);
     }
-    EXPECT_EQ(Thrown([&] { MD5File(library, dir.Folder(u"folder")); }).description(), u"This is a folder, not a file.");
+    EXPECT_EQ(Thrown([&] { MD5File(library, files, dir.Folder(u"folder")); }).description(), u"This is a folder, not a file.");
 }
 
 // What a wrong library leaves unwritten stays a space, and never passes for a file digest.
@@ -385,7 +387,7 @@ TEST_F(TextWindows, Md5WarnsOfAWrongLibraryEachTimeTheWindowOpens) {
     EXPECT_TRUE(IsWindowVisible(dlg));
     EXPECT_EQ(Get(IDC_TXTSTRINGHASH), u"098f6bcd4621d373" + std::u16string(16, u' '));
     // It claims success for a file but writes nothing.
-    EXPECT_EQ(Thrown([&] { MD5File(half, dir.File(u"x.txt", "abc")); }).number(), err::PathFileAccess);
+    EXPECT_EQ(Thrown([&] { MD5File(half, files, dir.File(u"x.txt", "abc")); }).number(), err::PathFileAccess);
     Click(IDC_CMDEXIT);
     EXPECT_TRUE(!IsWindow(dlg) && forms.Find("frmMD5") == nullptr);
     OpenMd5(half);
