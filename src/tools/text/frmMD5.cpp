@@ -102,7 +102,7 @@ void frmMD5::cmdGo_Click() {
     std::u16string digest;
     try {
         win::BusyCursor busy;
-        digest = MD5File(library_, path);
+        digest = MD5File(library_, files_, path);
     } catch (const CommandError& e) {
         prompts_.MsgBox(u"The file \"" + path + u"\" could not be hashed:\r\n" + e.description(), kTitle,
                         mb::Exclamation);

@@ -12,7 +12,7 @@
 #include "platform/CommonDialogs.h"
 #include "platform/Prompts.h"
 #include "platform/win32/Forms.h"
-#include "tools/text/modMD5.h"
+#include "tools/text/Win32Md5.h"
 
 namespace wf {
 
@@ -42,6 +42,7 @@ private:
     CommonDialogs& dialogs_;
     Clipboard& clipboard_;
     Md5Library& library_;
+    Win32Md5Files files_;
     // While Form_Load empties txtInputString itself, so that the digest it
     // causes falls under Form_Load's error handling.
     bool loading_ = false;
