@@ -130,6 +130,19 @@ TEST_F(AboutFixture, CaptionsAfterLoad) {
     EXPECT_NE(SendDlgItemMessageW(h, IDC_IMAGE1, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
 }
 
+// Each open makes a picture and a font for the window; closing gives both back.
+TEST_F(AboutFixture, ClosingGivesBackItsPictureAndLinkFont) {
+    HWND h = Open();
+    const auto picture = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(h, IDC_IMAGE1, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const auto font = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(h, IDC_LABEL1, WM_GETFONT, 0, 0));
+    ASSERT_EQ(GetObjectType(picture), static_cast<DWORD>(OBJ_BITMAP));
+    ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+    SendMessageW(h, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_EQ(GetObjectType(picture), 0u);
+    EXPECT_EQ(GetObjectType(font), 0u);
+}
+
 TEST_F(AboutFixture, OpenedTwiceIsOneWindowThatEnterAndEscClose) {
     for (WPARAM vk : {VK_RETURN, VK_ESCAPE}) {
         HWND h = Open();
