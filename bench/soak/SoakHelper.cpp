@@ -8,6 +8,8 @@
 //   soak_helper.exe stats              the program's object counts, one CSV line (see Stats)
 //   soak_helper.exe close TITLE        closes that tool window with WM_CLOSE once no prompt is
 //                                      left, and waits (bounded) until it is gone
+//   soak_helper.exe press TITLE BUTTON clicks that button of that window of the program
+//   soak_helper.exe settext TITLE ID TEXT  sets the text of that control of that window
 //   soak_helper.exe closeall           the same for every tool window of the program
 // Every line printed is one action done, so the script counts them with wc -l.
 // Exit 2: no wrenfold.exe; exit 3: the tool window is not open; 4: the process
@@ -485,6 +487,37 @@ int CloseAll(DWORD pid) {
     return 5;
 }
 
+// Presses the button with that text in the program's window with that title
+// and waits until the program has taken the click in (a box it raises is
+// left up). Exit 3: no such window; 6: no such button.
+int Press(DWORD pid, const std::wstring& title, const std::wstring& button) {
+    Search s{pid, {}};
+    EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&s));
+    for (HWND w : s.found) {
+        if (TextOf(w) != title) continue;
+        for (HWND c : Children(w)) {
+            if (!IsPushButton(c) || TextOf(c) != button) continue;
+            PostMessageW(c, BM_CLICK, 0, 0);
+            Settle(w);
+            Print(L"press \"" + title + L"\" " + button);
+            return 0;
+        }
+        return 6;
+    }
+    return 3;
+}
+
+// Sets the text of the control with that id in the window with that title.
+int SetItemText(DWORD pid, const std::wstring& title, int id, const std::wstring& text) {
+    HWND w = ToolNamed(pid, title);
+    if (!w) return 3;
+    DWORD_PTR r;
+    if (!SendMessageTimeoutW(GetDlgItem(w, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000, &r))
+        return 6;
+    Print(L"settext " + std::to_wstring(id) + L" (" + std::to_wstring(text.size()) + L" chars)");
+    return 0;
+}
+
 }  // namespace
 
 int main() {
@@ -507,6 +540,8 @@ int main() {
     if (mode == L"stats") return Stats(pid);
     if (mode == L"close" && argc == 3) return Close(pid, argv[2]);
     if (mode == L"closeall") return CloseAll(pid);
+    if (mode == L"press" && argc == 4) return Press(pid, argv[2], argv[3]);
+    if (mode == L"settext" && argc == 5) return SetItemText(pid, argv[2], _wtoi(argv[3]), argv[4]);
     if (mode == L"answer" && argc == 3) {
         rng.seed(static_cast<unsigned>(_wtoi(argv[2])));
         AnswerPrompts(pid);

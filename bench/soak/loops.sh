@@ -4,8 +4,9 @@
 # actions in each (the same seeds every run; a click on its Exit reopens it),
 # with the resident and heap memory, GDI objects, windows and handles before
 # and after each loop.
-#   bench/soak/loops.sh [ROUNDS] [open|act]   (default 10 rounds, both loops;
-#                                              table in build/win64/soak/loops.txt)
+#   bench/soak/loops.sh [ROUNDS] [open|act|dialog]   (default 10 rounds, all loops;
+#                                                     table in build/win64/soak/loops.txt)
+# dialog: MD5's file dialog opened and cancelled ROUNDS x 3 times, alone.
 # The first open of each window happens before its loop: Wine loads the
 # libraries a dialog needs on first use, which is no growth per open.
 . "$(dirname "$0")/lib.sh"
@@ -32,7 +33,7 @@ close_named() { answer_all; helper close "$1" >>"$log"; }
 
 echo "loops: $rounds rounds, $(date -u +%F)" | tee "$table"
 for entry in "${tools[@]}"; do
-    [ "$only" = act ] && break
+    [ -n "$only" ] && [ "$only" != open ] && break
     IFS='|' read -r title keys _ <<<"$entry"
     open_tool "$title" "$keys" && close_named "$title"  # the warm-up open
     before=$(figures)
@@ -42,7 +43,7 @@ for entry in "${tools[@]}"; do
     row "open/close $title" "$rounds" "$before" "$(figures)"
 done
 for entry in "${tools[@]}"; do
-    [ "$only" = open ] && break
+    [ -n "$only" ] && [ "$only" != act ] && break
     IFS='|' read -r title keys _ <<<"$entry"
     open_tool "$title" "$keys"
     helper act "$title" 1 40 >>"$log"  # warm-up: the first file or colour dialog loads Wine's libraries
@@ -58,3 +59,19 @@ for entry in "${tools[@]}"; do
     helper closeall >>"$log"
     row "actions in $title" "$((n > 0 ? n : 1))" "$before" "$(figures)"
 done
+
+# Wine's file dialog itself keeps one handle each time it has shown a folder
+# (a bare GetOpenFileNameW does the same), which this loop shows alone.
+browse() {
+    helper press "MD5 Hashing" "..." >>"$log"
+    wait_for 10 window_named "Choose file\.\.\." || return 1
+    helper press "Choose file..." "Cancel" >>"$log"
+    wait_for 10 sh -c "! xdotool search --name '^Choose file' >/dev/null"
+}
+if [ -z "$only" ] || [ "$only" = dialog ]; then
+    open_tool "MD5 Hashing" "t n m"
+    browse  # warm-up
+    before=$(figures)
+    for i in $(seq 1 $((rounds * 3))); do browse || echo "loops: no file dialog" >&2; done
+    row "MD5's file dialog opened and cancelled" $((rounds * 3)) "$before" "$(figures)"
+fi
