@@ -103,14 +103,24 @@ std::vector<HWND> Children(HWND w) {
     return s.found;
 }
 
-// A prompt is a message box, the input box or a common dialog: a dialog of
-// the program without the minimize box every tool window has.
+// A tool window of the program: a titled dialog with the minimize box every
+// tool window has, and About (it has none); the hidden main window is none.
+bool IsToolWindow(HWND w, DWORD pid) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    const std::wstring title = TextOf(w);
+    return owner == pid && ClassOf(w) == L"#32770" && !title.empty() && title != L"Wrenfold Main Window" &&
+           ((GetWindowLongW(w, GWL_STYLE) & WS_MINIMIZEBOX) || title == L"About Wrenfold");
+}
+
+// A prompt is a message box, the input box or a common dialog: any other
+// dialog of the program.
 std::vector<HWND> Prompts(DWORD pid) {
     Search s{pid, {}};
     EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&s));
     std::vector<HWND> prompts;
     for (HWND w : s.found) {
-        if (ClassOf(w) == L"#32770" && !(GetWindowLongW(w, GWL_STYLE) & WS_MINIMIZEBOX)) prompts.push_back(w);
+        if (ClassOf(w) == L"#32770" && !IsToolWindow(w, pid)) prompts.push_back(w);
     }
     return prompts;
 }
@@ -189,17 +199,6 @@ bool StartsWithScratch(const std::wstring& path) {
     return path.size() >= 10 && CompareStringOrdinal(path.c_str(), 10, L"C:\\scratch", 10, TRUE) == CSTR_EQUAL;
 }
 
-// The explorer's actions that launch programs never run; its file actions
-// run only inside the scratch folder.
-// A tool window of the program: a titled dialog with a minimize box, the
-// hidden main window not among them.
-bool IsToolWindow(HWND w, DWORD pid) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    return owner == pid && ClassOf(w) == L"#32770" && (GetWindowLongW(w, GWL_STYLE) & WS_MINIMIZEBOX) &&
-           !TextOf(w).empty() && TextOf(w) != L"Wrenfold Main Window";
-}
-
 // Window Hide and Show hides and shows any window of the desktop: Wine's own
 // (the tray, the input method's, a closed menu) would take the harness's
 // bearings, so only the program's tool windows are hidden and shown.
@@ -219,9 +218,12 @@ bool HideShowAllowed(HWND tool, HWND control) {
     return IsToolWindow(reinterpret_cast<HWND>(SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0)), pid);
 }
 
+// The explorer's actions that launch programs never run; its file actions
+// run only inside the scratch folder.
 bool Allowed(HWND tool, HWND control) {
     const std::wstring title = TextOf(tool), text = TextOf(control);
     if (title == L"Window Hide and Show") return HideShowAllowed(tool, control);
+    if (text.find(L"System Info") != std::wstring::npos) return false;  // About's: starts another program
     if (title.rfind(L"Hard Drive Explorer", 0) != 0) return true;
     if (text == L"Shell to it" || text == L"Open with") return false;
     if (text != L"Do it!") return true;
