@@ -7,7 +7,8 @@
 # and reopened. Once a minute it closes every window and checks the process
 # lives, that the tray menu opens, its memory and its GDI objects, windows and
 # handles, one CSV line each. It ends with Exit.
-#   bench/soak/run.sh [MINUTES]    (default 60; build/win64 must hold wrenfold.exe)
+#   bench/soak/run.sh [MINUTES]    (default 60; build/win64 must hold wrenfold.exe;
+#                                  SOAK_OUT=DIR puts its files there, not in build/win64/soak)
 # The prefix and its limits: lib.sh.
 . "$(dirname "$0")/lib.sh"
 minutes=${1:-60}
