@@ -3,13 +3,27 @@
 //   soak_helper.exe act TITLE SEED N   N random actions in the tool window
 //                                      with that title (prompts answered first)
 //   soak_helper.exe answer SEED        answers every open prompt once
-//   soak_helper.exe list               the program's visible windows: class, style, title
+//   soak_helper.exe list               the program's visible windows: prompt or window,
+//                                      class, style, title
+//   soak_helper.exe stats              the program's object counts, one CSV line (see Stats)
+//   soak_helper.exe close TITLE        closes that tool window with WM_CLOSE once no prompt is
+//                                      left, and waits (bounded) until it is gone
+//   soak_helper.exe press TITLE BUTTON clicks that button of that window of the program
+//   soak_helper.exe settext TITLE ID TEXT  sets the text of that control of that window
+//   soak_helper.exe closeall           the same for every tool window of the program
 // Every line printed is one action done, so the script counts them with wc -l.
-// Exit 2: no wrenfold.exe; exit 3: the tool window is not open.
+// Exit 2: no wrenfold.exe; exit 3: the tool window is not open; 4: the process
+// cannot be opened; 5: the window did not close.
 #include <windows.h>
 #include <shellapi.h>
+#include <psapi.h>
 #include <tlhelp32.h>
+#include <winternl.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -69,6 +83,14 @@ BOOL CALLBACK CollectTop(HWND w, LPARAM p) {
     return TRUE;
 }
 
+BOOL CALLBACK CollectAllTop(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == s->pid) s->found.push_back(w);
+    return TRUE;
+}
+
 BOOL CALLBACK CollectChild(HWND w, LPARAM p) {
     auto* s = reinterpret_cast<Search*>(p);
     if (IsWindowVisible(w) && IsWindowEnabled(w)) s->found.push_back(w);
@@ -81,14 +103,24 @@ std::vector<HWND> Children(HWND w) {
     return s.found;
 }
 
-// A prompt is a message box, the input box or a common dialog: a dialog of
-// the program without the minimize box every tool window has.
+// A tool window of the program: a titled dialog with the minimize box every
+// tool window has, and About (it has none); the hidden main window is none.
+bool IsToolWindow(HWND w, DWORD pid) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    const std::wstring title = TextOf(w);
+    return owner == pid && ClassOf(w) == L"#32770" && !title.empty() && title != L"Wrenfold Main Window" &&
+           ((GetWindowLongW(w, GWL_STYLE) & WS_MINIMIZEBOX) || title == L"About Wrenfold");
+}
+
+// A prompt is a message box, the input box or a common dialog: any other
+// dialog of the program.
 std::vector<HWND> Prompts(DWORD pid) {
     Search s{pid, {}};
     EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&s));
     std::vector<HWND> prompts;
     for (HWND w : s.found) {
-        if (ClassOf(w) == L"#32770" && !(GetWindowLongW(w, GWL_STYLE) & WS_MINIMIZEBOX)) prompts.push_back(w);
+        if (ClassOf(w) == L"#32770" && !IsToolWindow(w, pid)) prompts.push_back(w);
     }
     return prompts;
 }
@@ -121,13 +153,24 @@ bool IsPushButton(HWND w) {
 }
 
 // A prompt gets random text in its boxes and a press of a random button.
+// Wine 8's own file dialog overruns a stack buffer of MAX_PATH characters
+// when Open is pressed with the folder and the name in its box longer than
+// that (page faults in comdlg32's FILEDLG95_OnWMCommand or on returning from
+// it, whatever the caller's buffer): a fault of Wine, not of the program, so
+// names there stay short enough for any folder the dialog shows here.
+bool IsFileDialog(HWND prompt) {
+    return FindWindowExW(prompt, nullptr, L"SHELLDLL_DefView", nullptr) != nullptr || GetDlgItem(prompt, 0x47C /* cmb13 */);
+}
+
 int AnswerPrompts(DWORD pid) {
     int done = 0;
     for (HWND prompt : Prompts(pid)) {
         std::vector<HWND> buttons;
+        const bool fileDialog = IsFileDialog(prompt);
         for (HWND c : Children(prompt)) {
             if (ClassOf(c) == L"Edit") {
-                const std::wstring text = RandomText();
+                std::wstring text = RandomText();
+                if (fileDialog && text.size() > 160) text.resize(160);
                 DWORD_PTR r;
                 SendMessageTimeoutW(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 2000, &r);
             } else if (IsPushButton(c) && TextOf(c).find(L"System Info") == std::wstring::npos) {
@@ -135,14 +178,12 @@ int AnswerPrompts(DWORD pid) {
                 buttons.push_back(c);
             }
         }
-        if (buttons.empty()) {
-            PostMessageW(prompt, WM_CLOSE, 0, 0);
-            Print(L"answer \"" + TextOf(prompt) + L"\" close");
-        } else {
-            HWND b = buttons[Pick(static_cast<int>(buttons.size()))];
-            PostMessageW(b, BM_CLICK, 0, 0);
-            Print(L"answer \"" + TextOf(prompt) + L"\" " + TextOf(b));
-        }
+        // A box without a button to press is one Wine is still building or
+        // already taking down: it is left for the next round.
+        if (buttons.empty()) continue;
+        HWND b = buttons[Pick(static_cast<int>(buttons.size()))];
+        PostMessageW(b, BM_CLICK, 0, 0);
+        Print(L"answer \"" + TextOf(prompt) + L"\" " + TextOf(b));
         ++done;
     }
     return done;
@@ -158,10 +199,31 @@ bool StartsWithScratch(const std::wstring& path) {
     return path.size() >= 10 && CompareStringOrdinal(path.c_str(), 10, L"C:\\scratch", 10, TRUE) == CSTR_EQUAL;
 }
 
+// Window Hide and Show hides and shows any window of the desktop: Wine's own
+// (the tray, the input method's, a closed menu) would take the harness's
+// bearings, so only the program's tool windows are hidden and shown.
+bool HideShowAllowed(HWND tool, HWND control) {
+    const std::wstring text = TextOf(control);
+    if (text != L"Hide me!" && text != L"Show me!") return true;
+    // The visible windows' list comes first in the window, the hidden ones' second.
+    std::vector<HWND> lists;
+    for (HWND c : Children(tool))
+        if (ClassOf(c) == L"ListBox") lists.push_back(c);
+    if (lists.size() != 2) return false;
+    HWND list = lists[text == L"Hide me!" ? 0 : 1];
+    const LRESULT i = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    if (i < 0) return true;  // nothing chosen: the window says so
+    DWORD pid = 0;
+    GetWindowThreadProcessId(tool, &pid);
+    return IsToolWindow(reinterpret_cast<HWND>(SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0)), pid);
+}
+
 // The explorer's actions that launch programs never run; its file actions
 // run only inside the scratch folder.
 bool Allowed(HWND tool, HWND control) {
     const std::wstring title = TextOf(tool), text = TextOf(control);
+    if (title == L"Window Hide and Show") return HideShowAllowed(tool, control);
+    if (text.find(L"System Info") != std::wstring::npos) return false;  // About's: starts another program
     if (title.rfind(L"Hard Drive Explorer", 0) != 0) return true;
     if (text == L"Shell to it" || text == L"Open with") return false;
     if (text != L"Do it!") return true;
@@ -220,6 +282,244 @@ HWND ToolNamed(DWORD pid, const std::wstring& title) {
     return nullptr;
 }
 
+// --- Object counts ---------------------------------------------------------
+// GetGuiResources is a stub under Wine 8 (it answers 0) and so is
+// GetProcessHandleCount for another process, so next to them come counts
+// that Wine does keep: the GDI handle table the process maps for itself
+// (its PEB points at it, on Windows as under Wine), the system handle list
+// (NtQuerySystemInformation), and the windows of the process, which are the
+// USER objects a window class can leak.
+
+bool ReadRemote(HANDLE process, const void* at, void* into, size_t size) {
+    SIZE_T got = 0;
+    return ReadProcessMemory(process, at, into, size, &got) && got == size;
+}
+
+const void* GdiTableOf(HANDLE process) {
+    PROCESS_BASIC_INFORMATION info{};
+    ULONG length = 0;
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, &length) != 0) return nullptr;
+    // PEB.GdiSharedHandleTable: offset 0xF8 in a 64-bit PEB.
+    void* table = nullptr;
+    if (!ReadRemote(process, reinterpret_cast<const char*>(info.PebBaseAddress) + 0xF8, &table, sizeof table)) return nullptr;
+    return table;
+}
+
+// An entry is 24 bytes on 64-bit Windows and Wine alike; checked on a brush of
+// our own (its entry carries the upper half of its handle after the owner,
+// then its type), 16 tried too in case a Wine drops the user pointer.
+constexpr size_t kGdiEntries = 0x10000;
+size_t GdiEntrySize() {
+    const void* table = GdiTableOf(GetCurrentProcess());
+    HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
+    size_t found = 0;
+    if (table && probe) {
+        const auto handle = reinterpret_cast<uintptr_t>(probe);
+        for (size_t size : {size_t{16}, size_t{24}}) {
+            const auto* entry = static_cast<const unsigned char*>(table) + (handle & 0xFFFF) * size;
+            uint16_t upper = 0;
+            std::memcpy(&upper, entry + 12, sizeof upper);
+            if (upper == ((handle >> 16) & 0xFFFF) && entry[14] != 0) {
+                found = size;
+                break;
+            }
+        }
+    }
+    if (probe) DeleteObject(probe);
+    return found;
+}
+
+// Live GDI objects of the process by type (0 when the table cannot be read).
+std::map<int, int> GdiObjects(HANDLE process, DWORD pid) {
+    std::map<int, int> types;
+    const size_t size = GdiEntrySize();
+    const void* table = GdiTableOf(process);
+    if (!size || !table) return types;
+    std::vector<unsigned char> copy(kGdiEntries * size);
+    if (!ReadRemote(process, table, copy.data(), copy.size())) return types;
+    for (size_t i = 0; i < kGdiEntries; ++i) {
+        const unsigned char* entry = copy.data() + i * size;
+        uint16_t owner = 0;
+        std::memcpy(&owner, entry + 8, sizeof owner);
+        // Windows shares one table between processes (stock objects have no
+        // owner); Wine's is the process's own and leaves the owner 0.
+        if (owner != 0 && owner != (pid & 0xFFFF)) continue;
+        if (entry[14] != 0) ++types[entry[14] & 0x7F];
+    }
+    return types;
+}
+
+struct HandleEntry {
+    ULONG owner;
+    BYTE type, flags;
+    USHORT value;
+    PVOID object;
+    ULONG access;
+};
+
+int SystemHandlesOf(DWORD pid) {
+    std::vector<unsigned char> buffer(1 << 20);
+    for (int tries = 0; tries < 6; ++tries) {
+        ULONG needed = 0;
+        const NTSTATUS status = NtQuerySystemInformation(static_cast<SYSTEM_INFORMATION_CLASS>(16), buffer.data(),
+                                                         static_cast<ULONG>(buffer.size()), &needed);
+        if (status == static_cast<NTSTATUS>(0xC0000004L)) {  // too small
+            buffer.resize(std::max<size_t>(buffer.size() * 2, needed + 4096));
+            continue;
+        }
+        if (status != 0) return -1;
+        ULONG count = 0;
+        std::memcpy(&count, buffer.data(), sizeof count);
+        const auto* entries = reinterpret_cast<const HandleEntry*>(buffer.data() + sizeof(void*));
+        int n = 0;
+        for (ULONG i = 0; i < count; ++i) n += entries[i].owner == pid;
+        return n;
+    }
+    return -1;
+}
+
+struct WindowCount {
+    DWORD pid;
+    int windows;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM p) {
+    ++reinterpret_cast<WindowCount*>(p)->windows;
+    return TRUE;
+}
+
+BOOL CALLBACK CountTop(HWND w, LPARAM p) {
+    auto* c = reinterpret_cast<WindowCount*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != c->pid) return TRUE;
+    ++c->windows;
+    EnumChildWindows(w, CountChild, p);
+    return TRUE;
+}
+
+// Every window of the process, hidden and child ones and message-only ones too.
+int WindowsOf(DWORD pid) {
+    WindowCount c{pid, 0};
+    EnumWindows(CountTop, reinterpret_cast<LPARAM>(&c));
+    for (HWND w = FindWindowExW(HWND_MESSAGE, nullptr, nullptr, nullptr); w;
+         w = FindWindowExW(HWND_MESSAGE, w, nullptr, nullptr))
+        CountTop(w, reinterpret_cast<LPARAM>(&c));
+    return c.windows;
+}
+
+// gdi_api,user_api,handles_api,private_api,gdi_table,handles_sys,windows,gdi_types
+// (the _api columns as Windows reports them, -1 where a call failed;
+// gdi_types: type:count of the table's live entries, hexadecimal types).
+int Stats(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return 4;
+    DWORD handles = 0;
+    const long long handlesApi = GetProcessHandleCount(process, &handles) ? handles : -1;
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    const long long privateApi = GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)
+                                     ? static_cast<long long>(memory.PrivateUsage / 1024)
+                                     : -1;
+    const std::map<int, int> gdi = GdiObjects(process, pid);
+    int gdiTotal = 0;
+    std::wstring types;
+    wchar_t part[32];
+    for (const auto& [type, n] : gdi) {
+        gdiTotal += n;
+        swprintf(part, 32, L"%s%x:%d", types.empty() ? L"" : L" ", type, n);
+        types += part;
+    }
+    Print(std::to_wstring(GetGuiResources(process, GR_GDIOBJECTS)) + L"," + std::to_wstring(GetGuiResources(process, GR_USEROBJECTS)) +
+          L"," + std::to_wstring(handlesApi) + L"," + std::to_wstring(privateApi) + L"," +
+          std::to_wstring(gdi.empty() ? -1 : gdiTotal) + L"," + std::to_wstring(SystemHandlesOf(pid)) + L"," +
+          std::to_wstring(WindowsOf(pid)) + L"," + types);
+    CloseHandle(process);
+    return 0;
+}
+
+// Closes a tool window as its close box would (WM_CLOSE), once no prompt is
+// left, and waits for it to go: a window may put its close off until a run
+// it is in has ended (a conversion, a keystroke send, a page being written).
+// Prompts raised meanwhile are answered. Exit 0 when gone, 5 when not within
+// the bound.
+int CloseWindow(DWORD pid, HWND tool) {
+    const std::wstring title = TextOf(tool);
+    bool posted = false;
+    for (int round = 0; round < 100; ++round) {  // about 10 s
+        if (AnswerPrompts(pid) == 0 && !posted) {
+            PostMessageW(tool, WM_CLOSE, 0, 0);
+            posted = true;
+            Print(L"close \"" + title + L"\" (WM_CLOSE)");
+        }
+        Settle(tool);
+        if (!IsWindow(tool)) return 0;  // a tool window closed is destroyed
+        Sleep(100);  // not a test: the window's own deferred close takes its time
+        // A close put off is asked again each second, as a user would click again.
+        if (posted && round % 10 == 9) posted = false;
+    }
+    Print(L"still open \"" + title + L"\"");
+    return 5;
+}
+
+int Close(DWORD pid, const std::wstring& title) {
+    HWND tool = ToolNamed(pid, title);
+    return tool ? CloseWindow(pid, tool) : 3;
+}
+
+// Closes every tool window of the program that is loaded and answers every
+// prompt, so that samples compare the same state. Exit 5 when one stayed.
+int CloseAll(DWORD pid) {
+    for (int round = 0; round < 100; ++round) {
+        const int answered = AnswerPrompts(pid);
+        // Hidden ones too: Window Hide and Show may have hidden one.
+        Search s{pid, {}};
+        EnumWindows(CollectAllTop, reinterpret_cast<LPARAM>(&s));
+        HWND tool = nullptr;
+        for (HWND w : s.found)
+            if (!tool && IsToolWindow(w, pid)) tool = w;
+        if (tool) {
+            if (CloseWindow(pid, tool) == 5) return 5;
+            continue;
+        }
+        if (answered == 0 && Prompts(pid).empty()) return 0;
+        Sleep(100);  // not a test: an answered box takes its time to go
+    }
+    for (HWND w : Prompts(pid)) Print(L"still open \"" + TextOf(w) + L"\"");
+    return 5;
+}
+
+// Presses the button with that text in the program's window with that title
+// and waits until the program has taken the click in (a box it raises is
+// left up). Exit 3: no such window; 6: no such button.
+int Press(DWORD pid, const std::wstring& title, const std::wstring& button) {
+    Search s{pid, {}};
+    EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&s));
+    for (HWND w : s.found) {
+        if (TextOf(w) != title) continue;
+        for (HWND c : Children(w)) {
+            if (!IsPushButton(c) || TextOf(c) != button) continue;
+            PostMessageW(c, BM_CLICK, 0, 0);
+            Settle(w);
+            Print(L"press \"" + title + L"\" " + button);
+            return 0;
+        }
+        return 6;
+    }
+    return 3;
+}
+
+// Sets the text of the control with that id in the window with that title.
+int SetItemText(DWORD pid, const std::wstring& title, int id, const std::wstring& text) {
+    HWND w = ToolNamed(pid, title);
+    if (!w) return 3;
+    DWORD_PTR r;
+    if (!SendMessageTimeoutW(GetDlgItem(w, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000, &r))
+        return 6;
+    Print(L"settext " + std::to_wstring(id) + L" (" + std::to_wstring(text.size()) + L" chars)");
+    return 0;
+}
+
 }  // namespace
 
 int main() {
@@ -231,11 +531,19 @@ int main() {
     if (mode == L"list") {
         Search s{pid, {}};
         EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&s));
+        const std::vector<HWND> prompts = Prompts(pid);
         for (HWND w : s.found) {
-            Print(ClassOf(w) + L" " + std::to_wstring(GetWindowLongW(w, GWL_STYLE)) + L" \"" + TextOf(w) + L"\"");
+            const bool prompt = std::find(prompts.begin(), prompts.end(), w) != prompts.end();
+            Print(std::wstring(prompt ? L"prompt " : L"window ") + ClassOf(w) + L" " +
+                  std::to_wstring(GetWindowLongW(w, GWL_STYLE)) + L" \"" + TextOf(w) + L"\"");
         }
         return 0;
     }
+    if (mode == L"stats") return Stats(pid);
+    if (mode == L"close" && argc == 3) return Close(pid, argv[2]);
+    if (mode == L"closeall") return CloseAll(pid);
+    if (mode == L"press" && argc == 4) return Press(pid, argv[2], argv[3]);
+    if (mode == L"settext" && argc == 5) return SetItemText(pid, argv[2], _wtoi(argv[3]), argv[4]);
     if (mode == L"answer" && argc == 3) {
         rng.seed(static_cast<unsigned>(_wtoi(argv[2])));
         AnswerPrompts(pid);

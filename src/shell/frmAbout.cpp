@@ -25,6 +25,13 @@ void frmAbout::Form_Load() {
     SendMessageW(Item(IDC_LABEL1), WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
 }
 
+void frmAbout::Form_Unload() {
+    // The picture box loaded its bitmap from the template itself, and Wine's
+    // never frees one so loaded: taken back here, or every open keeps one.
+    const win::UniqueGdi picture(
+        reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(hwnd(), IDC_IMAGE1, STM_SETIMAGE, IMAGE_BITMAP, 0)));
+}
+
 void frmAbout::cmdSysInfo_Click() {
     StartSysInfo(registry_, win::FileExists, launcher_, prompts_);
 }

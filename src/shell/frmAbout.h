@@ -17,6 +17,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Unload() override;
     bool OnCommand(int id, int notifyCode) override;
     HBRUSH OnCtlColor(HDC dc, HWND control) override;
 

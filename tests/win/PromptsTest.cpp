@@ -199,11 +199,17 @@ TEST(About, ShowsItsCaptionsAndPictureIsOneWindowAndEnterOrEscCloseIt) {
         EXPECT_EQ(test::AllTexts(h), u"About Wrenfold|\uFFFF\u05DD|Wrenfold|Version 2.2.0|This program is a directory "
                                      u"program, containing most of the tools that you will ever need!||www.pellmoor.example|"
                                      u"OK|&System Info...");
-        EXPECT_NE(SendDlgItemMessageW(h, IDC_IMAGE1, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+        // Each opening makes a picture and a link font; closing gives both back.
+        const auto item = [h](int id, UINT msg, WPARAM wp) {
+            return reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(h, id, msg, wp, 0));
+        };
+        const HGDIOBJ picture = item(IDC_IMAGE1, STM_GETIMAGE, IMAGE_BITMAP), font = item(IDC_LABEL1, WM_GETFONT, 0);
+        EXPECT_TRUE(GetObjectType(picture) == OBJ_BITMAP && GetObjectType(font) == OBJ_FONT);
         EXPECT_EQ(forms.Open<frmAbout>("frmAbout", registry, launcher, prompts).hwnd(), h);
         EXPECT_EQ(forms.Loaded().size(), 1u);
         test::PressKey(forms, GetDlgItem(h, IDOK), vk);  // typed into the focused button
         EXPECT_TRUE(!IsWindow(h) && forms.Loaded().empty()) << vk;
+        EXPECT_TRUE(GetObjectType(picture) == 0 && GetObjectType(font) == 0) << vk;
     }
 }
 

@@ -142,7 +142,11 @@ TEST_F(ShellWindow, ToolWindowsOpenOnceAndAfreshAfterClosingAndExitUnloadsEveryW
     ASSERT_EQ(forms.Loaded().size(), 3u);
     HWND tool = forms.Loaded()[1]->hwnd();
     EXPECT_TRUE(IsWindowVisible(tool) && GetParent(tool) == nullptr);
+    // The dialog manager made a font from the template: it must go with the window.
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(tool, WM_GETFONT, 0, 0));
+    ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
     forms.Loaded()[1]->Unload();
+    EXPECT_EQ(GetObjectType(font), 0u);
     Command(IDM_MNUTTS);
     Command(IDM_MNUEXIT);
     // In load order, the tray window first.

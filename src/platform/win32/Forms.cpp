@@ -105,7 +105,9 @@ INT_PTR DialogForm::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         hwnd_ = nullptr;
         destroyed_ = true;
         forms_.Removed(this);  // deleted when the last handler of ours returns
-        return TRUE;
+        // FALSE lets the dialog manager free what it made for the window,
+        // the font of its template among them: TRUE leaked one per window.
+        return FALSE;
     default:
         return OnMessage(msg, wp, lp, result) ? result : FALSE;
     }
