@@ -153,24 +153,15 @@ bool IsPushButton(HWND w) {
 }
 
 // A prompt gets random text in its boxes and a press of a random button.
-// Wine 8's own file dialog overruns a stack buffer of MAX_PATH characters
-// when Open is pressed with the folder and the name in its box longer than
-// that (page faults in comdlg32's FILEDLG95_OnWMCommand or on returning from
-// it, whatever the caller's buffer): a fault of Wine, not of the program, so
-// names there stay short enough for any folder the dialog shows here.
-bool IsFileDialog(HWND prompt) {
-    return FindWindowExW(prompt, nullptr, L"SHELLDLL_DefView", nullptr) != nullptr || GetDlgItem(prompt, 0x47C /* cmb13 */);
-}
-
+// Long names in the file dialogs are meant: Wine 8's own dialog overruns a
+// MAX_PATH buffer on them, and the program must refuse them before it does.
 int AnswerPrompts(DWORD pid) {
     int done = 0;
     for (HWND prompt : Prompts(pid)) {
         std::vector<HWND> buttons;
-        const bool fileDialog = IsFileDialog(prompt);
         for (HWND c : Children(prompt)) {
             if (ClassOf(c) == L"Edit") {
                 std::wstring text = RandomText();
-                if (fileDialog && text.size() > 160) text.resize(160);
                 DWORD_PTR r;
                 SendMessageTimeoutW(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 2000, &r);
             } else if (IsPushButton(c) && TextOf(c).find(L"System Info") == std::wstring::npos) {
